@@ -1,0 +1,148 @@
+#include "model/plansza.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_files.h"
+
+namespace {
+
+std::string Layout(const std::string& rows15, const char* lineEnd = "\r\n")
+{
+    // rows15: 225 characters, row by row.
+    std::string s;
+    for (int i = 0; i < BoardSize; ++i)
+        s += rows15.substr(static_cast<std::size_t>(i) * BoardSize, BoardSize) + lineEnd;
+    return s;
+}
+
+void ExpectPlain(int x, int y)
+{
+    const Pole& p = Plansza[x][y];
+    EXPECT_EQ(p.colourClass, 0) << x << "," << y;
+    EXPECT_EQ(p.wordMultiplier, 1) << x << "," << y;
+    EXPECT_EQ(p.startFlag, 0) << x << "," << y;
+}
+
+} // namespace
+
+TEST(Board, LayoutCharacters)
+{
+    std::string rows(225, '.');
+    const struct { int line, ch; char c; int colour, mult, start; } cases[] = {
+        {0, 0, '@', 0, 3, 0}, {0, 1, '!', 0, 2, 0}, {1, 0, '1', 1, 1, 0}, {1, 1, '2', 2, 1, 0},
+        {2, 2, '3', 3, 1, 0}, {3, 3, '5', 5, 1, 0}, {7, 7, 'x', 5, 1, 1}, {14, 14, '4', 0, 1, 0},
+        {14, 13, 'X', 0, 1, 0}, {14, 12, '\xB9', 0, 1, 0}};
+    for (const auto& c : cases)
+        rows[static_cast<std::size_t>(c.line) * 15 + c.ch] = c.c;
+    TempDir dir;
+    InitPlansza(dir.Write("l.pln", Layout(rows)).c_str());
+    for (const auto& c : cases) {
+        const Pole& p = Plansza[c.ch + 1][c.line + 1];
+        EXPECT_EQ(p.colourClass, c.colour) << c.c;
+        EXPECT_EQ(p.wordMultiplier, c.mult) << c.c;
+        EXPECT_EQ(p.startFlag, c.start) << c.c;
+    }
+    ExpectPlain(5, 9);
+}
+
+TEST(Board, InitClearsTilesSetsAndBorder)
+{
+    Plansza[3][4].tile = 'a';
+    Plansza[3][4].blankLetter = 'b';
+    Plansza[3][4].anchor = 1;
+    Plansza[0][5].acrossSet.Fill();
+    Plansza[16][16].downSet.Fill();
+    Plansza[0][0].colourClass = 3;
+    TempDir dir;
+    InitPlansza(dir.Write("l.pln", Layout(std::string(225, '5'))).c_str());
+    int border = 0;
+    for (int x = 0; x < BoardSpan; ++x)
+        for (int y = 0; y < BoardSpan; ++y) {
+            const Pole& p = Plansza[x][y];
+            EXPECT_EQ(p.tile, 0);
+            EXPECT_EQ(p.blankLetter, 0);
+            EXPECT_EQ(p.anchor, 0);
+            if (x == 0 || y == 0 || x == 16 || y == 16) {
+                ++border;
+                ExpectPlain(x, y);
+                EXPECT_TRUE(p.acrossSet.Empty());
+                EXPECT_TRUE(p.downSet.Empty());
+            } else {
+                EXPECT_EQ(p.colourClass, 5);
+            }
+        }
+    EXPECT_EQ(border, 64);
+}
+
+TEST(Board, MissingShortAndMisframedFiles)
+{
+    TempDir dir;
+    std::string rows(225, '3');
+
+    InitPlansza((dir.Path() + "/none.pln").c_str());
+    for (int x = 1; x <= 15; ++x)
+        for (int y = 1; y <= 15; ++y)
+            ExpectPlain(x, y);
+
+    // Ends after line 2, character 4: squares after it stay plain, and no
+    // stale byte is repeated into them.
+    const std::string full = Layout(rows);
+    InitPlansza(dir.Write("short.pln", full.substr(0, 2 * 17 + 5)).c_str());
+    EXPECT_EQ(Plansza[1][1].colourClass, 3);
+    EXPECT_EQ(Plansza[15][2].colourClass, 3);
+    EXPECT_EQ(Plansza[5][3].colourClass, 3);
+    ExpectPlain(6, 3);
+    ExpectPlain(15, 15);
+
+    // LF line ends shift later characters; the reader does not resynchronise.
+    std::string lf = Layout(std::string(225, '.'), "\n");
+    lf[16] = '@'; // line 1 character 0 in this file, read as line 0's line end
+    lf[17] = '!'; // read as line 1 character 0
+    InitPlansza(dir.Write("lf.pln", lf).c_str());
+    EXPECT_EQ(Plansza[1][2].wordMultiplier, 2);
+    EXPECT_EQ(Plansza[1][1].wordMultiplier, 1);
+}
+
+TEST(Board, InstalledLayoutIsSymmetricWithEveryPremium)
+{
+    InitPlansza(SOURCE_DATA_DIR "/dane/normalna.pln");
+    int classes[6] = {}, mult2 = 0, mult3 = 0;
+    for (int x = 1; x <= 15; ++x)
+        for (int y = 1; y <= 15; ++y) {
+            const Pole& p = Plansza[x][y];
+            const Pole& q = Plansza[16 - x][y];
+            const Pole& r = Plansza[y][x];
+            EXPECT_EQ(p.colourClass, q.colourClass);
+            EXPECT_EQ(p.colourClass, r.colourClass);
+            EXPECT_EQ(p.wordMultiplier, r.wordMultiplier);
+            ++classes[p.colourClass];
+            mult2 += p.wordMultiplier == 2;
+            mult3 += p.wordMultiplier == 3;
+        }
+    for (int c : {1, 2, 3, 5})
+        EXPECT_GT(classes[c], 0) << c;
+    EXPECT_GT(mult2, 0);
+    EXPECT_GT(mult3, 0);
+    EXPECT_EQ(Plansza[8][8].startFlag, 1);
+    EXPECT_EQ(Plansza[8][8].colourClass, 5);
+}
+
+TEST(LetterSet, BitsLieInBytesUnderBitMask)
+{
+    ZbiorLiter s;
+    EXPECT_TRUE(s.Empty());
+    s.Add(0);
+    s.Add(9);
+    s.Add(39);
+    EXPECT_EQ(s.bytes[0], 1);
+    EXPECT_EQ(s.bytes[1], 2);
+    EXPECT_EQ(s.bytes[4], 128);
+    EXPECT_TRUE(s.Has(9));
+    EXPECT_FALSE(s.Has(10));
+    EXPECT_EQ(s.Word(), (LetterBits{1} << 39) | (1u << 9) | 1u);
+    s.Fill();
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(s.bytes[k], 0xFF);
+}

@@ -1,0 +1,21 @@
+// Seamless textures computed pixel by pixel: every pattern repeats exactly
+// across the picture's edges, so a tiled background shows no seams.
+#pragma once
+
+#include <wx/colour.h>
+#include <wx/image.h>
+
+namespace art {
+
+// Padded diamonds, like a quilted cloth; size a multiple of 32.
+wxImage Quilt(int size, const wxColour& base, unsigned seed);
+// Planks of wood grain, two planks per picture height.
+wxImage Wood(int w, int h, const wxColour& dark, const wxColour& light,
+             unsigned seed);
+// Fine fibres, like billiard cloth.
+wxImage Felt(int size, const wxColour& base, unsigned seed);
+// A brick wall: rows of 16 pixels, bricks of 32, each row offset by half.
+wxImage Bricks(int size, const wxColour& brick, const wxColour& mortar,
+               unsigned seed);
+
+}  // namespace art
