@@ -19,3 +19,4 @@ int InitialLetterCount(Tile c);       // tiles of c in a new bag
 int LetterValue(Tile c);              // points of c, 0 for the blank
 
 constexpr int BagSize = 100;
+constexpr int RackSlots = 7;

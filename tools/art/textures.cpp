@@ -80,8 +80,7 @@ unsigned char Byte(double v)
     return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0, 255.0)));
 }
 
-// Fills a w by h image from a function giving each pixel's colour as a
-// brightness factor applied to a base colour.
+// Fills a w by h image from a function giving each pixel's colour.
 wxImage Paint(int w, int h,
               const std::function<wxColour(int x, int y)>& colourAt)
 {
@@ -134,22 +133,22 @@ wxImage Quilt(int size, const wxColour& base, unsigned seed)
     });
 }
 
-wxImage Wood(int w, int h, const wxColour& dark, const wxColour& light,
-             unsigned seed)
+wxImage Wood(int w, int h, int planks, const wxColour& dark,
+             const wxColour& light, unsigned seed)
 {
-    const Fractal warp(w, h, 2, 6, 3, seed);
-    const Fractal fibre(w, h, 3, 48, 2, seed + 1);
-    const int plank = h / 2;
+    const Fractal warp(w, h, 2, 3 * planks, 3, seed);
+    const Fractal fibre(w, h, 3, 24 * planks, 2, seed + 1);
+    const int plank = h / planks;
     return Paint(w, h, [&](int x, int y) {
         const int row = y / plank, in = y % plank;
         const double rings =
-            0.5 + 0.5 * std::sin(2 * M_PI * (5.0 * y / h + 0.9 * warp.At(x, y)));
+            0.5 + 0.5 * std::sin(2 * M_PI * (3.0 * planks * y / h + 0.9 * warp.At(x, y)));
         double t = 0.3 + 0.45 * rings * rings * rings + 0.25 * fibre.At(x, y);
-        t *= row ? 0.9 : 1.0;  // neighbouring planks differ a little
+        t *= row % 2 ? 0.9 : 1.0;  // neighbouring planks differ a little
         wxColour c = Lerp(dark, light, t);
         // The gaps between planks: a dark line, lit on its lower edge; the
         // planks' ends lie half a picture apart from row to row.
-        if (in == 0 || (x == (row ? w / 2 : 0)))
+        if (in == 0 || (x == (row % 2 ? w / 2 : 0)))
             c = Scale(dark, 0.45);
         else if (in == 1)
             c = Scale(c, 1.18);

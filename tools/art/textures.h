@@ -9,9 +9,10 @@ namespace art {
 
 // Padded diamonds, like a quilted cloth; size a multiple of 32.
 wxImage Quilt(int size, const wxColour& base, unsigned seed);
-// Planks of wood grain, two planks per picture height.
-wxImage Wood(int w, int h, const wxColour& dark, const wxColour& light,
-             unsigned seed);
+// Wood grain in planks lying across the picture, each h / planks high;
+// the ends of neighbouring planks lie half a picture apart.
+wxImage Wood(int w, int h, int planks, const wxColour& dark,
+             const wxColour& light, unsigned seed);
 // Fine fibres, like billiard cloth.
 wxImage Felt(int size, const wxColour& base, unsigned seed);
 // A brick wall: rows of 16 pixels, bricks of 32, each row offset by half.
