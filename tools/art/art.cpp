@@ -1,5 +1,6 @@
 #include "art.h"
 
+#include <wx/brush.h>
 #include <wx/font.h>
 
 #include <algorithm>
@@ -88,7 +89,7 @@ void FillRound(wxGraphicsContext& g, double x, double y, double w, double h,
 void FillRound(wxGraphicsContext& g, double x, double y, double w, double h,
                double r, const wxColour& c)
 {
-    FillRound(g, x, y, w, h, r, g.CreateBrush(wxBrush(c)));
+    FillRound(g, x, y, w, h, r, Solid(g, c));
 }
 
 void StrokeRound(wxGraphicsContext& g, double x, double y, double w, double h,
@@ -100,6 +101,11 @@ void StrokeRound(wxGraphicsContext& g, double x, double y, double w, double h,
     g.DrawRoundedRectangle(x + in, y + in, w - width, h - width,
                            std::max(0.0, r - in));
     g.SetPen(wxNullGraphicsPen);
+}
+
+wxGraphicsBrush Solid(wxGraphicsContext& g, const wxColour& c)
+{
+    return g.CreateBrush(wxBrush(c));
 }
 
 wxGraphicsBrush VGrad(wxGraphicsContext& g, double y0, double y1,

@@ -43,6 +43,7 @@ void FillRound(wxGraphicsContext& g, double x, double y, double w, double h,
                double r, const wxColour& c);
 void StrokeRound(wxGraphicsContext& g, double x, double y, double w, double h,
                  double r, const wxColour& c, double width = 1.0);
+wxGraphicsBrush Solid(wxGraphicsContext& g, const wxColour& c);
 // A vertical gradient from c0 at y0 to c1 at y1.
 wxGraphicsBrush VGrad(wxGraphicsContext& g, double y0, double y1,
                       const wxColour& c0, const wxColour& c1);

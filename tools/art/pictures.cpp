@@ -139,7 +139,7 @@ void Monitor(wxGraphicsContext& g, const wxColour& glow, const wxString& numeral
     stand.AddLineToPoint(25, 32);
     stand.AddLineToPoint(15, 32);
     stand.CloseSubpath();
-    g.SetBrush(g.CreateBrush(wxBrush(frame)));
+    g.SetBrush(Solid(g, frame));
     g.FillPath(stand);
     FillRound(g, 11, 31, 18, 3.5, 1.5, frame);
     FillRound(g, 5, 6, 30, 22, 3, frame);
@@ -160,12 +160,12 @@ void DrawPlayer(Pic& p, int type)
     wxGraphicsContext& g = p.gc();
     Bevel(g, 0, 0, p.w(), p.h(), 6, kBase[type]);
     if (type == 0) {
-        Person(g, 20.5, 36, 36, g.CreateBrush(wxBrush(wxColour(0, 0, 0, 70))));
+        Person(g, 20.5, 36, 36, Solid(g, wxColour(0, 0, 0, 70)));
         Person(g, 20, 35, 36,
                VGrad(g, 4, 35, wxColour(255, 255, 255), wxColour(200, 215, 240)));
     } else if (type == 5) {
         // An empty seat: a faded figure struck through.
-        Person(g, 20, 35, 36, g.CreateBrush(wxBrush(wxColour(150, 152, 160))));
+        Person(g, 20, 35, 36, Solid(g, wxColour(150, 152, 160)));
         g.SetPen(g.CreatePen(wxGraphicsPenInfo(wxColour(230, 80, 70)).Width(3)));
         g.SetBrush(wxNullGraphicsBrush);
         wxGraphicsPath ban = g.CreatePath();
@@ -220,7 +220,7 @@ void DrawBag(Pic& p, const TileLook& tiles)
     sack.AddCurveToPoint(6, h - 1, w - 6, h - 1, w - 4, h - 6);
     sack.AddCurveToPoint(w - 1, 40, w - 2, 24, w - 7, 8);
     sack.CloseSubpath();
-    g.SetBrush(g.CreateBrush(wxBrush(wxColour(40, 10, 15))));
+    g.SetBrush(Solid(g, wxColour(40, 10, 15)));
     g.FillPath(sack);
     g.PushState();
     g.Translate(0.8, 0.8);
