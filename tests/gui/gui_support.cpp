@@ -1,0 +1,134 @@
+#include "tests/gui/gui_support.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+
+#include "model/opcje.h"
+#include "window/obrazki.h"
+#include "platform/instalacja.h"
+
+namespace {
+
+struct DialogAnswer {
+    int id = wxID_CANCEL;
+    std::function<void(wxDialog*)> act;
+};
+DialogAnswer nextAnswer;
+int answered = 0;
+
+char* Dup(const std::string& s) { return strdup(s.c_str()); }
+
+} // namespace
+
+FixtureTree::FixtureTree()
+{
+    setenv("ZERTANIK_DATA", dir_.Path().c_str(), 1);
+    ResetDataFolder();
+    std::string layout;
+    for (int i = 0; i < 15; ++i)
+        layout += std::string(i == 7 ? ".......x......." : "...............") + "\r\n";
+    dir_.Write("dane/normalna.pln", layout);
+
+    // Fixed pictures, each its own shade.
+    const char* fixed[] = {"pzmn", "btn3tak", "btn3nie", "btn3pol", "btn3inne", "btn3wym",
+                           "btn3pas", "btn3go", "worek", "btn5strt", "btn5opc", "btn5ok",
+                           "btn5tlo", "btn5slow", "btn5klfn", "btn5klag", "btn5tmt",
+                           "stojak4", "sswczyt", "btn5pom", "btnzamk", "czlo", "cpu1",
+                           "cpu2", "cpu3", "cpu4", "nikt"};
+    int shade = 10;
+    for (const char* f : fixed) {
+        Picture(std::string("graf/") + f + ".JPG", 20, 20, wxColour(shade, shade, 255 - shade));
+        shade += 8;
+    }
+    Picture("graf/tlo/tlo2.JPG", 32, 32, BackgroundColour());
+    const char* squares[] = {"pblank", "p1pkt", "p2pkt", "p3pkt", "p5pkt", "p2r", "p3r", "pstrt"};
+    shade = 20;
+    for (const char* s : squares) {
+        Picture(std::string("graf/plansza/rozm/") + s + ".JPG", 16, 16, wxColour(0, shade, 0));
+        shade += 25;
+    }
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        Picture(std::string("graf/plansza/rozm/pl") + c + ".JPG", 14, 14,
+                wxColour(240, 200, static_cast<unsigned char>(c)));
+        Picture(std::string("graf/plansza/rozm/plb") + c + ".JPG", 14, 14,
+                wxColour(160, 200, static_cast<unsigned char>(c)));
+    }
+    Picture("graf/plansza/rozm/blank.JPG", 14, 14, wxColour(250, 250, 250));
+
+    free(BackgroundPath);
+    free(TileFolder);
+    BackgroundPath = Dup(std::string(InstallFolder) + "graf/tlo/tlo2.JPG");
+    TileFolder = Dup(std::string(InstallFolder) + "graf/plansza/rozm");
+    BuildSquarePicturePaths();
+}
+
+FixtureTree::~FixtureTree()
+{
+    free(BackgroundPath);
+    free(TileFolder);
+    BackgroundPath = TileFolder = nullptr;
+    FreeSquarePicturePaths();
+    unsetenv("ZERTANIK_DATA");
+    ResetDataFolder();
+}
+
+void FixtureTree::Picture(const std::string& rel, int w, int h, const wxColour& c) const
+{
+    wxImage image(w, h);
+    image.SetRGB(wxRect(0, 0, w, h), c.Red(), c.Green(), c.Blue());
+    const std::filesystem::path p = std::filesystem::path(dir_.Path()) / rel;
+    std::filesystem::create_directories(p.parent_path());
+    image.SetOption(wxIMAGE_OPTION_QUALITY, 100);
+    image.SaveFile(p.string(), wxBITMAP_TYPE_JPEG);
+}
+
+void FixtureTree::Remove(const std::string& rel) const
+{
+    std::filesystem::remove(std::filesystem::path(dir_.Path()) / rel);
+}
+
+void PumpEvents()
+{
+    for (int i = 0; i < 5; ++i) {
+        wxTheApp->Yield(true);
+        while (wxTheApp->Pending())
+            wxTheApp->Dispatch();
+        wxTheApp->ProcessIdle();
+    }
+}
+
+void AnswerNextDialog(int id, std::function<void(wxDialog*)> act)
+{
+    nextAnswer = DialogAnswer{id, std::move(act)};
+}
+
+int NextDialogAnswer(wxDialog* dialog)
+{
+    ++answered;
+    DialogAnswer a = std::move(nextAnswer);
+    nextAnswer = DialogAnswer{};
+    if (a.act)
+        a.act(dialog);
+    return a.id;
+}
+
+int DialogsAnswered() { return answered; }
+
+wxColour ClientPixel(wxWindow* window, int x, int y)
+{
+    // Copy the pixel off the window into a bitmap and read it there.
+    wxBitmap one(1, 1, 24);
+    {
+        wxClientDC client(window);
+        wxMemoryDC mem(one);
+        mem.Blit(0, 0, 1, 1, &client, x, y);
+    }
+    const wxImage image = one.ConvertToImage();
+    return wxColour(image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0));
+}

@@ -1,0 +1,45 @@
+// Helpers of the GUI suites: a fixture data tree of tiny flat-colour
+// pictures, event pumping, dialog answers and pixel reading.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <wx/colour.h>
+#include <wx/dialog.h>
+#include <wx/window.h>
+
+#include "tests/support/temp_files.h"
+
+// A data tree in a temporary folder, made the data folder for its lifetime:
+// every picture of the game as a small JPEG of one flat colour, the board
+// layout, and the option globals pointing at it.
+class FixtureTree {
+public:
+    FixtureTree();
+    ~FixtureTree();
+
+    const std::string& Path() const { return dir_.Path(); }
+    // Writes a picture of one colour at the relative path (under the tree).
+    void Picture(const std::string& rel, int w, int h, const wxColour& c) const;
+    void Remove(const std::string& rel) const;
+
+    // The flat colour of each fixture picture, so a test can tell from
+    // pixels which picture was drawn.
+    static wxColour BackgroundColour() { return wxColour(200, 40, 40); }
+
+private:
+    TempDir dir_;
+};
+
+// Processes pending events until none is left.
+void PumpEvents();
+
+// The answer the dialog hook gives to the next modal dialog (wxID_CANCEL by
+// default), and a function that may act on the dialog first.
+void AnswerNextDialog(int id, std::function<void(wxDialog*)> act = {});
+int NextDialogAnswer(wxDialog* dialog);
+int DialogsAnswered();
+
+// The colour of the window's client pixel (x, y), read back from the screen.
+wxColour ClientPixel(wxWindow* window, int x, int y);

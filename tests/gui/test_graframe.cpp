@@ -1,0 +1,203 @@
+#include "window/graframe.h"
+
+#include <gtest/gtest.h>
+#include <wx/menu.h>
+
+#include "model/gra.h"
+#include "model/opcje.h"
+#include "platform/instalacja.h"
+#include "model/plansza.h"
+#include "tests/gui/gui_support.h"
+
+namespace {
+
+// Seats: 'h' a human, 'c' a computer.
+void StartGame(const char* seats)
+{
+    Gra* g = new Gra;
+    int n = 0, humans = 0;
+    for (const char* s = seats; *s; ++s, ++n) {
+        g->player[n] = new Gracz(*s == 'h' ? "Ann" : "Cpu");
+        if (*s == 'c') {
+            g->player[n]->computer = 1;
+            g->player[n]->Poziom = 1;
+        } else {
+            ++humans;
+        }
+    }
+    TheGra = g;
+    g->NewGame(n, humans);
+}
+
+class GameWindow : public ::testing::Test {
+protected:
+    GraFrame* Open(const char* seats)
+    {
+        StartGame(seats);
+        frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
+        TheGraFrame = frame;
+        return frame;
+    }
+    void Close()
+    {
+        if (!frame)
+            return;
+        frame->Destroy();
+        PumpEvents();
+        frame = nullptr;
+    }
+    void TearDown() override { Close(); }
+
+    FixtureTree tree;
+    GraFrame* frame = nullptr;
+};
+
+} // namespace
+
+TEST_F(GameWindow, ButtonsAsBuilt)
+{
+    Open("hc");
+    const struct { int id; wxPoint pos; wxSize size; bool shown; } cases[] = {
+        {ID_BTN_VIEW, {5, 245}, {50, 20}, true},      {ID_BTN_PUT, {65, 245}, {50, 20}, true},
+        {ID_BTN_PASS, {5, 215}, {50, 20}, false},     {ID_BTN_EXCHANGE, {65, 215}, {50, 20}, false},
+        {ID_BTN_YES, {129, 245}, {50, 20}, false},    {ID_BTN_NO, {187, 245}, {50, 20}, false},
+        {ID_BTN_GO, {0, 240}, {240, 30}, false},      {ID_BTN_CLOSE, {220, 0}, {20, 20}, false}};
+    wxWindowList children = frame->GetChildren();
+    int order = 0;
+    for (const auto& c : cases) {
+        wxWindow* b = frame->FindWindow(c.id);
+        ASSERT_NE(b, nullptr) << c.id;
+        EXPECT_NE(dynamic_cast<wxBitmapButton*>(b), nullptr) << c.id;
+        EXPECT_EQ(b->GetPosition(), c.pos) << c.id;
+        EXPECT_EQ(b->GetSize(), c.size) << c.id;
+        EXPECT_EQ(b->IsShown(), c.shown) << c.id;
+        EXPECT_TRUE(b->IsEnabled()) << c.id;
+        // Created in the order of the table.
+        EXPECT_EQ(children[order++]->GetId(), c.id);
+    }
+    EXPECT_EQ(frame->GetClientSize(), GameWindowSize);
+    EXPECT_EQ(frame->boardView, 1);
+    EXPECT_STREQ(frame->hintLine1, "The first word must cross");
+    EXPECT_STREQ(frame->hintLine2, "the central field");
+    EXPECT_STREQ(frame->statusLine, "");
+    EXPECT_EQ(frame->DragState, DragIdle);
+    EXPECT_EQ(frame->hoverSquare, (Punkt{-1, -1}));
+    EXPECT_EQ(frame->draggedLetter, 'A');
+    EXPECT_EQ(frame->tura.placedCount, 0);
+    EXPECT_EQ(frame->tura.blankCount, 0);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_EQ(frame->tura.inputEnabled, TheGra->current == TheGra->shown);
+    ASSERT_NE(frame->GetMenuBar(), nullptr);
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0), " ");
+    EXPECT_EQ(frame->GetToolBar(), nullptr);
+}
+
+TEST_F(GameWindow, GoBarOnlyWithTwoHumans)
+{
+    const struct { const char* seats; bool go; } cases[] = {
+        {"h", false}, {"c", false}, {"hc", false}, {"cc", false}, {"hh", true}, {"hchc", true}};
+    for (const auto& c : cases) {
+        Open(c.seats);
+        EXPECT_EQ(frame->goButton->IsShown(), c.go) << c.seats;
+        Close();
+        EXPECT_EQ(TheGra, nullptr);
+    }
+}
+
+TEST_F(GameWindow, BoardFromTheLayoutFile)
+{
+    Plansza[3][3].tile = 'q';
+    Open("h");
+    EXPECT_EQ(Plansza[8][8].startFlag, 1);
+    EXPECT_EQ(Plansza[8][8].colourClass, 5);
+    EXPECT_EQ(Plansza[3][3].tile, 0);
+    EXPECT_EQ(Plansza[1][1].wordMultiplier, 1);
+}
+
+TEST_F(GameWindow, PicturesLoadedAndMissingOnesStayEmpty)
+{
+    tree.Remove("graf/plansza/rozm/plQ.JPG");
+    tree.Remove("graf/btn3pol.JPG");
+    Open("h");
+    for (int i = 0; i < LetterIndexCount; ++i) {
+        const bool has = HasTilePicture(i);
+        EXPECT_EQ(frame->TileBitmaps[i] != nullptr, has) << i;
+        if (has && IndexLetter(i) != 'q') {
+            EXPECT_TRUE(frame->TileBitmaps[i]->IsOk()) << i;
+        }
+    }
+    EXPECT_FALSE(frame->TileBitmaps[LetterIndex('q')]->IsOk());
+    EXPECT_TRUE(frame->BlankTileBitmaps[LetterIndex('q')]->IsOk());
+    EXPECT_FALSE(frame->buttonBitmaps[GraFrame::BtnPut]->IsOk());
+    EXPECT_EQ(frame->FindWindow(ID_BTN_PUT)->GetSize(), wxSize(50, 20));
+    for (const auto& b : frame->SquareBitmaps)
+        EXPECT_TRUE(b->IsOk());
+    EXPECT_TRUE(frame->backgroundBitmap->IsOk());
+    EXPECT_EQ(frame->rackBitmap->GetWidth(), 20);
+}
+
+TEST_F(GameWindow, PaintsWithoutItsBackgroundPicture)
+{
+    tree.Remove("graf/tlo/tlo2.JPG");
+    Open("h");
+    frame->Show();
+    frame->Update();
+    PumpEvents();
+    EXPECT_FALSE(frame->backgroundBitmap->IsOk());
+}
+
+TEST_F(GameWindow, PaintsTheTiledBackground)
+{
+    Open("h");
+    frame->Show();
+    frame->Refresh();
+    frame->Update();
+    PumpEvents();
+    const wxColour c = ClientPixel(frame, 100, 150);
+    const wxColour want = FixtureTree::BackgroundColour();
+    EXPECT_NEAR(c.Red(), want.Red(), 8);
+    EXPECT_NEAR(c.Green(), want.Green(), 8);
+    EXPECT_NEAR(c.Blue(), want.Blue(), 8);
+}
+
+TEST_F(GameWindow, TeardownReleasesTheGameAndShowsTheStartWindow)
+{
+    wxFrame* start = new wxFrame(nullptr, wxID_ANY, "start");
+    TheStartWindow = start;
+    start->Hide();
+    Open("hh");
+    EXPECT_FALSE(TilePicturePaths[LetterIndex('a')].empty());
+    Plansza[5][5].acrossSet.Fill();
+    Close();
+    EXPECT_EQ(TheGra, nullptr);
+    EXPECT_EQ(TheGraFrame, nullptr);
+    EXPECT_TRUE(TilePicturePaths[LetterIndex('a')].empty());
+    EXPECT_TRUE(Plansza[5][5].acrossSet.Empty());
+    EXPECT_TRUE(start->IsShown());
+
+    // A second game builds everything anew, from the folder current now.
+    tree.Picture("graf/plansza/two/plA.JPG", 14, 14, *wxBLUE);
+    free(TileFolder);
+    TileFolder = strdup((std::string(InstallFolder) + "graf/plansza/two").c_str());
+    Open("h");
+    EXPECT_NE(TheGra, nullptr);
+    EXPECT_EQ(TilePicturePaths[LetterIndex('a')], std::string(TileFolder) + "/plA.JPG");
+    EXPECT_TRUE(frame->TileBitmaps[LetterIndex('a')]->IsOk());
+    EXPECT_FALSE(frame->TileBitmaps[LetterIndex('b')]->IsOk());
+    Close();
+    TheStartWindow = nullptr;
+    start->Destroy();
+    PumpEvents();
+}
+
+TEST_F(GameWindow, CloseButtonEndsTheGame)
+{
+    Open("hc");
+    wxCommandEvent click(wxEVT_BUTTON, ID_BTN_CLOSE);
+    frame->GetEventHandler()->ProcessEvent(click);
+    PumpEvents();
+    frame = nullptr; // destroyed by the framework
+    EXPECT_EQ(TheGra, nullptr);
+    EXPECT_EQ(TheGraFrame, nullptr);
+}

@@ -1,0 +1,217 @@
+#include "window/graframe.h"
+
+#include <cstring>
+
+#include <wx/dcclient.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+
+#include "model/gra.h"
+#include "model/opcje.h"
+#include "model/plansza.h"
+#include "platform/tekst.h"
+
+const wxSize GameWindowSize(240, 270);
+GraFrame* TheGraFrame = nullptr;
+wxFrame* TheStartWindow = nullptr;
+
+wxBEGIN_EVENT_TABLE(GraFrame, wxFrame)
+    EVT_PAINT(GraFrame::OnPaint)
+    EVT_MOUSE_EVENTS(GraFrame::OnMouse)
+    EVT_BUTTON(ID_BTN_PASS, GraFrame::OnPassButton)
+    EVT_BUTTON(ID_BTN_PUT, GraFrame::OnPutButton)
+    EVT_BUTTON(ID_BTN_EXCHANGE, GraFrame::OnExchangeButton)
+    EVT_BUTTON(ID_BTN_YES, GraFrame::OnYesButton)
+    EVT_BUTTON(ID_BTN_NO, GraFrame::OnNoButton)
+    EVT_BUTTON(ID_BTN_GO, GraFrame::OnGoButton)
+    EVT_BUTTON(ID_BTN_VIEW, GraFrame::OnToggleBoardView)
+    EVT_BUTTON(ID_BTN_CLOSE, GraFrame::OnBackToMenu)
+wxEND_EVENT_TABLE()
+
+void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y)
+{
+    if (bitmap && bitmap->IsOk())
+        dc.DrawBitmap(*bitmap, x, y, false);
+}
+
+namespace {
+
+void CopyMessage(char* line, const char* text)
+{
+    std::strncpy(line, text, MessageLineBytes - 1);
+    line[MessageLineBytes - 1] = 0;
+}
+
+} // namespace
+
+GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
+{
+    Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
+
+    tura = Tura{};
+    tura.inputEnabled = TheGra && TheGra->current == TheGra->shown;
+    CopyMessage(hintLine1, "The first word must cross");
+    CopyMessage(hintLine2, "the central field");
+    statusLine[0] = 0;
+
+    InitPlansza(LayoutPath);
+    BuildTilePicturePaths();
+    LoadBitmaps();
+
+    const struct {
+        wxBitmapButton*& button;
+        int id;
+        int picture;
+        wxPoint pos;
+        wxSize size;
+    } buttons[] = {
+        {viewButton, ID_BTN_VIEW, BtnView, {5, 245}, {50, 20}},
+        {putButton, ID_BTN_PUT, BtnPut, {65, 245}, {50, 20}},
+        {passButton, ID_BTN_PASS, BtnPass, {5, 215}, {50, 20}},
+        {exchangeButton, ID_BTN_EXCHANGE, BtnExchange, {65, 215}, {50, 20}},
+        {yesButton, ID_BTN_YES, BtnYes, {129, 245}, {50, 20}},
+        {noButton, ID_BTN_NO, BtnNo, {187, 245}, {50, 20}},
+        {goButton, ID_BTN_GO, BtnGo, {0, 240}, {240, 30}},
+        {closeButton, ID_BTN_CLOSE, BtnClose, {220, 0}, {20, 20}},
+    };
+    for (const auto& b : buttons) {
+        // Borderless, so the button is exactly its picture's size.
+        const wxBitmap& picture = *buttonBitmaps[b.picture];
+        b.button = new wxBitmapButton;
+        b.button->Create(this, b.id, picture.IsOk() ? picture : wxBitmap(b.size.x, b.size.y),
+                         b.pos, b.size, wxBU_AUTODRAW | wxBORDER_NONE, wxDefaultValidator,
+                         "button");
+    }
+    if (!TheGra || TheGra->humans < 2)
+        goButton->Show(false);
+
+    // One menu without items: its title is the status caption.
+    menuBar = new wxMenuBar(wxMB_DOCKABLE);
+    menuBar->Append(new wxMenu(0L), " ");
+    SetMenuBar(menuBar);
+    // The bar lies outside the client area; keep the client area the game's size.
+    SetClientSize(GameWindowSize);
+
+    UpdateControls(false);
+}
+
+GraFrame::~GraFrame()
+{
+    FreePlanszaSets();
+    FreeTilePicturePaths();
+    hintLine1[0] = hintLine2[0] = statusLine[0] = 0;
+    backgroundBitmap.reset();
+    rackBitmap.reset();
+    exchangeSlotBitmap.reset();
+    bagBitmap.reset();
+    for (auto& b : SquareBitmaps)
+        b.reset();
+    if (TheGra) {
+        delete TheGra;
+        TheGra = nullptr;
+    }
+    for (auto& b : buttonBitmaps)
+        b.reset();
+    hoverSquare = Punkt{-1, -1};
+    for (int i = 0; i < LetterIndexCount; ++i)
+        if (HasTilePicture(i)) {
+            TileBitmaps[i].reset();
+            BlankTileBitmaps[i].reset();
+        }
+    if (TheGraFrame == this)
+        TheGraFrame = nullptr;
+    if (TheStartWindow)
+        TheStartWindow->Show(true);
+}
+
+void GraFrame::LoadBitmaps()
+{
+    // One image serves every picture; a file that fails to load leaves an
+    // empty bitmap, which is never drawn.
+    wxImage image;
+    auto load = [&image](const char* path) {
+        image.Destroy();
+        if (path && *path)
+            image.LoadFile(WxRealPath(path), wxBITMAP_TYPE_JPEG, -1);
+        return std::make_unique<wxBitmap>(image.IsOk() ? wxBitmap(image) : wxBitmap());
+    };
+    backgroundBitmap = load(BackgroundPath);
+    rackBitmap = load(FixedPicturePaths[PicRack]);
+    for (int k = 0; k < SquarePictureCount; ++k)
+        SquareBitmaps[k] = load(SquarePicturePaths[k].c_str());
+    exchangeSlotBitmap = load(FixedPicturePaths[PicExchangeSlot]);
+    const struct { int bitmap, picture; } buttons[] = {
+        {BtnYes, PicYes},   {BtnNo, PicNo},       {BtnPut, PicPut},      {BtnView, PicView},
+        {BtnExchange, PicExchange}, {BtnClose, PicClose}, {BtnPass, PicPass}, {BtnGo, PicGo}};
+    for (const auto& b : buttons)
+        buttonBitmaps[b.bitmap] = load(FixedPicturePaths[b.picture]);
+    bagBitmap = load(FixedPicturePaths[PicBag]);
+    for (int i = 0; i < LetterIndexCount; ++i)
+        if (HasTilePicture(i)) {
+            TileBitmaps[i] = load(TilePicturePaths[i].c_str());
+            BlankTileBitmaps[i] = load(BlankTilePicturePaths[i].c_str());
+        }
+}
+
+void GraFrame::UpdateControls(bool /*afterAccept*/)
+{
+    // Every turn change opens the board view and takes the question down.
+    if (!boardView) {
+        wxCommandEvent none;
+        OnToggleBoardView(none);
+    }
+    yesButton->Show(false);
+    noButton->Show(false);
+    putButton->Show(true);
+    viewButton->Show(true);
+    if (TheGra && TheGra->humans >= 2)
+        goButton->Show(true);
+}
+
+void GraFrame::PaintBackground(wxDC& dc)
+{
+    const wxSize client = GetClientSize();
+    wxDCClipper clip(dc, wxRect(0, 0, GameWindowSize.x, GameWindowSize.y));
+    const wxBitmap* bg = backgroundBitmap.get();
+    if (!bg || !bg->IsOk() || bg->GetWidth() <= 0 || bg->GetHeight() <= 0) {
+        // No picture to tile: a plain dark green instead.
+        dc.SetBrush(wxBrush(wxColour(24, 64, 40)));
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.DrawRectangle(0, 0, client.x, client.y);
+        return;
+    }
+    for (int x = 0; x < client.x; x += bg->GetWidth())
+        for (int y = 0; y < client.y; y += bg->GetHeight())
+            dc.DrawBitmap(*bg, x, y, false);
+}
+
+void GraFrame::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    PaintBackground(dc);
+}
+
+void GraFrame::OnMouse(wxMouseEvent& event) { event.Skip(); }
+
+void GraFrame::OnPassButton(wxCommandEvent&) {}
+void GraFrame::OnPutButton(wxCommandEvent&) {}
+void GraFrame::OnExchangeButton(wxCommandEvent&) {}
+void GraFrame::OnYesButton(wxCommandEvent&) {}
+void GraFrame::OnNoButton(wxCommandEvent&) {}
+void GraFrame::OnGoButton(wxCommandEvent&) {}
+
+void GraFrame::OnToggleBoardView(wxCommandEvent&)
+{
+    boardView = !boardView;
+    passButton->Show(!boardView);
+    exchangeButton->Show(!boardView);
+    closeButton->Show(!boardView);
+    Refresh(false);
+}
+
+void GraFrame::OnBackToMenu(wxCommandEvent&)
+{
+    if (TheStartWindow)
+        TheStartWindow->Show(true);
+    Close(true);
+}
