@@ -144,7 +144,7 @@ void Star(wxGraphicsContext& g, double cx, double cy, double rOut, double rIn,
 {
     wxGraphicsPath p = g.CreatePath();
     for (int i = 0; i < 10; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double a = -kPi / 2 + i * kPi / 5;
         const double r = i % 2 ? rIn : rOut;
         if (i == 0)
             p.MoveToPoint(cx + r * std::cos(a), cy + r * std::sin(a));
@@ -163,30 +163,52 @@ void Star(wxGraphicsContext& g, double cx, double cy, double rOut, double rIn,
 void Text(wxGraphicsContext& g, const wxString& s, double cx, double cy,
           const TextStyle& st)
 {
-    double px = st.px;
+    // Fitting, in order: the condensed face, then squeezing it down to 85 %
+    // of its width, then smaller sizes.
+    double px = st.px, squeeze = 1;
     bool condensed = false;
     double w = 0, h = 0, descent = 0, lead = 0;
     for (;;) {
         g.SetFont(MakeFont(px, st.bold, condensed), st.ink);
         g.GetTextExtent(s, &w, &h, &descent, &lead);
-        if (st.maxW <= 0 || w <= st.maxW || px <= 5)
+        if (st.maxW <= 0 || px <= 5)
             break;
-        if (!condensed)
+        if (!condensed) {
+            if (w <= st.maxW)
+                break;
             condensed = true;
-        else
-            px -= 0.5;
+            continue;
+        }
+        squeeze = std::clamp(st.maxW / w, 0.85, 1.0);
+        if (w * squeeze <= st.maxW)
+            break;
+        px -= 0.5;
     }
     // The text's origin is the top of its line box; its baseline lies one
     // ascent lower. Whole pixels keep the baseline sharp.
     const double ascent = h - descent;
-    const double x = std::round(cx - w / 2);
+    const double x = std::round(cx - w * squeeze / 2);
     const double y = std::round(cy + kCapHeight * px / 2 - ascent);
-    if (st.shadow.IsOk()) {
-        g.SetFont(MakeFont(px, st.bold, condensed), st.shadow);
-        g.DrawText(s, x, y + 1);
-        g.SetFont(MakeFont(px, st.bold, condensed), st.ink);
-    }
-    g.DrawText(s, x, y);
+    // Under a squeezing transform Pango still advances by unsqueezed
+    // widths, so a squeezed text is drawn one character at a time.
+    wxArrayDouble ends;
+    g.GetPartialTextExtents(s, ends);
+    const auto draw = [&](const wxColour& ink, double dy) {
+        g.SetFont(MakeFont(px, st.bold, condensed), ink);
+        if (squeeze == 1) {
+            g.DrawText(s, x, y + dy);
+            return;
+        }
+        g.PushState();
+        g.Translate(x, y + dy);
+        g.Scale(squeeze, 1);
+        for (size_t i = 0; i < s.length(); ++i)
+            g.DrawText(s.Mid(i, 1), i ? ends[i - 1] : 0, 0);
+        g.PopState();
+    };
+    if (st.shadow.IsOk())
+        draw(st.shadow, 1);
+    draw(st.ink, 0);
 }
 
 void TextRight(wxGraphicsContext& g, const wxString& s, double x, double y,

@@ -12,6 +12,8 @@
 
 namespace art {
 
+constexpr double kPi = 3.14159265358979323846;
+
 // Colour arithmetic.
 wxColour Mix(const wxColour& a, const wxColour& b, double t);  // t = 0: a, 1: b
 wxColour Shade(const wxColour& c, double f);  // f < 0 darker, f > 0 lighter

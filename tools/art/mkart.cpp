@@ -20,15 +20,16 @@ using namespace art;
 namespace {
 
 // Around rounded shapes, pictures show the colour of what lies behind them:
-// the default background of the start and game windows, or the options
-// panel's green.
-const wxColour kBackdrop(22, 32, 66);
+// a dark grey that passes for a shadow on any of the backgrounds, or the
+// options panel's green.
+const wxColour kBackdrop(24, 26, 32);
 const wxColour kPanel(80, 130, 80);
 
 struct ButtonPic {
     const char* file;
     const char* word;
     wxColour base;
+    double px = 0;  // font size; 0: the size of its group
 };
 
 // Game window buttons, 50 x 20.
@@ -46,7 +47,7 @@ const ButtonPic kStartButtons[] = {
 
 // Options panel, 110 x 40.
 const ButtonPic kOptionButtons[] = {
-    {"btn5ok", "OK", {30, 105, 45}},
+    {"btn5ok", "OK", {30, 105, 45}, 18},
     {"btn5tlo", "BACKGROUND", {45, 80, 150}},
     {"btn5slow", "DICTIONARY", {45, 80, 150}},
     {"btn5tmt", "STYLE", {45, 80, 150}},
@@ -58,34 +59,43 @@ const ButtonPic kOptionButtons[] = {
 // Player pictures by player type: human, computer I to IV, nobody.
 const char* const kPlayerFiles[] = {"czlo", "cpu1", "cpu2", "cpu3", "cpu4", "nikt"};
 
-const wxString kTimes = wxString::FromUTF8("\xC3\x97");  // the sign "x"
-
-// The two picture sets. Squares in the fixed order: plain, letter classes
+// Board squares, in the order of the set's colours: plain, letter classes
 // 1, 2, 3 and 5 (pastel, dark digit), word x2 and x3 (strong colour, white
-// label), start square (a star).
+// label), start square (a star). Labels are UTF-8.
+const struct {
+    const char* file;
+    const char* label;
+} kSquares[8] = {
+    {"pblank", ""},  {"p1pkt", "1"},
+    {"p2pkt", "2"},  {"p3pkt", "3"},
+    {"p5pkt", "5"},  {"p2r", "\xC3\x97" "2"},  // "x2" with a multiplication sign
+    {"p3r", "\xC3\x97" "3"}, {"pstrt", "*"},
+};
+
+// The two picture sets.
 const SetLook kSets[] = {
     {"rozm",
-     {120, 108, 86},
-     {{"pblank", {214, 204, 178}, "", {}},
-      {"p1pkt", {135, 188, 238}, "1", {20, 60, 125}},
-      {"p2pkt", {140, 206, 128}, "2", {20, 85, 20}},
-      {"p3pkt", {246, 190, 88}, "3", {115, 60, 0}},
-      {"p5pkt", {200, 155, 230}, "5", {85, 30, 125}},
-      {"p2r", {230, 95, 130}, "2", {255, 255, 255}},
-      {"p3r", {200, 35, 40}, "3", {255, 255, 255}},
-      {"pstrt", {155, 95, 205}, "*", {}}},
+     {96, 104, 116},
+     {{{170, 180, 190}, {}},
+      {{135, 188, 238}, {20, 60, 125}},
+      {{140, 206, 128}, {20, 85, 20}},
+      {{246, 190, 88}, {115, 60, 0}},
+      {{200, 155, 230}, {85, 30, 125}},
+      {{230, 95, 130}, {255, 255, 255}},
+      {{200, 35, 40}, {255, 255, 255}},
+      {{155, 95, 205}, {}}},
      {{250, 232, 192}, {55, 32, 15}},
      {{185, 222, 248}, {20, 60, 160}}},
     {"ciemna",
      {10, 12, 16},
-     {{"pblank", {52, 58, 72}, "", {}},
-      {"p1pkt", {35, 90, 160}, "1", {175, 215, 255}},
-      {"p2pkt", {35, 120, 65}, "2", {175, 245, 185}},
-      {"p3pkt", {165, 100, 15}, "3", {255, 225, 155}},
-      {"p5pkt", {115, 55, 155}, "5", {230, 195, 255}},
-      {"p2r", {175, 35, 95}, "2", {255, 255, 255}},
-      {"p3r", {200, 20, 20}, "3", {255, 255, 255}},
-      {"pstrt", {75, 50, 120}, "*", {}}},
+     {{{52, 58, 72}, {}},
+      {{35, 90, 160}, {175, 215, 255}},
+      {{35, 120, 65}, {175, 245, 185}},
+      {{165, 100, 15}, {255, 225, 155}},
+      {{115, 55, 155}, {230, 195, 255}},
+      {{175, 35, 95}, {255, 255, 255}},
+      {{200, 20, 20}, {255, 255, 255}},
+      {{75, 50, 120}, {}}},
      {{240, 200, 118}, {30, 20, 8}},
      {{120, 210, 200}, {8, 50, 60}}},
 };
@@ -149,28 +159,24 @@ private:
 void WritePictureSet(Writer& out, const SetLook& set)
 {
     const wxString dir = wxString("graf/plansza/") + set.folder + "/";
-    for (const SquareLook& sq : set.squares) {
-        SquareLook look = sq;
-        // Word squares carry "x2" and "x3"; the table holds only the digit.
-        const bool word = wxString(sq.file).StartsWith("p2r") ||
-                          wxString(sq.file).StartsWith("p3r");
-        const wxString label = word ? kTimes + sq.label : wxString(sq.label);
-        const wxScopedCharBuffer utf8 = label.utf8_str();
-        look.label = utf8.data();
-        out.Draw(dir + sq.file + ".JPG", 16, 16, set.grout,
-                 [&](Pic& p) { DrawSquare(p, set.grout, look); });
-    }
-    // Behind the rounded corners of a tile lies its square's edge.
-    const wxColour corner = Mix(set.squares[0].fill, set.grout, 0.6);
+    for (int i = 0; i < 8; ++i)
+        out.Draw(dir + kSquares[i].file + ".JPG", 16, 16, set.grout, [&](Pic& p) {
+            DrawSquare(p, set.grout, set.squares[i],
+                       wxString::FromUTF8(kSquares[i].label));
+        });
+    // Behind a tile's rounded corners: half its own rim, half the square.
+    const auto corner = [&](const TileLook& t) {
+        return Mix(Shade(t.face, -0.45), set.squares[0].fill, 0.5);
+    };
     for (char c = 'A'; c <= 'Z'; ++c) {
-        out.Draw(dir + "pl" + c + ".JPG", 14, 14, corner, [&](Pic& p) {
+        out.Draw(dir + "pl" + c + ".JPG", 14, 14, corner(set.tile), [&](Pic& p) {
             DrawTile(p.gc(), 0, 0, 14, set.tile, wxString(c), LetterValue(c));
         });
-        out.Draw(dir + "plb" + c + ".JPG", 14, 14, corner, [&](Pic& p) {
+        out.Draw(dir + "plb" + c + ".JPG", 14, 14, corner(set.blank), [&](Pic& p) {
             DrawTile(p.gc(), 0, 0, 14, set.blank, wxString(c), -1);
         });
     }
-    out.Draw(dir + "blank.JPG", 14, 14, corner,
+    out.Draw(dir + "blank.JPG", 14, 14, corner(set.blank),
              [&](Pic& p) { DrawTile(p.gc(), 0, 0, 14, set.blank, "", 0); });
 }
 
@@ -179,7 +185,7 @@ void WriteAll(Writer& out)
     const auto button = [&](const ButtonPic& b, int w, int h, const wxColour& behind,
                             double px) {
         out.Draw(wxString("graf/") + b.file + ".JPG", w, h, behind,
-                 [&](Pic& p) { DrawButton(p, b.base, b.word, px); });
+                 [&](Pic& p) { DrawButton(p, b.base, b.word, b.px ? b.px : px); });
     };
     for (const ButtonPic& b : kGameButtons)
         button(b, 50, 20, kBackdrop, 10.5);
@@ -191,7 +197,7 @@ void WriteAll(Writer& out)
     out.Draw("graf/btnzamk.JPG", 20, 20, kBackdrop, DrawCloseButton);
     out.Draw("graf/pzmn.JPG", 16, 16, kBackdrop, DrawExchangeSlot);
     out.Draw("graf/stojak4.JPG",
-             Wood(120, 26, 1, wxColour(95, 58, 30), wxColour(170, 118, 66), 11),
+             Wood(120, 26, 1, wxColour(150, 98, 52), wxColour(215, 165, 100), 11),
              DrawRack);
     out.Draw("graf/worek.JPG", 48, 56, kBackdrop,
              [](Pic& p) { DrawBag(p, kSets[0].tile); });
@@ -206,7 +212,7 @@ void WriteAll(Writer& out)
 
     // Backgrounds: the default navy quilt and dark wood in graf/tlo/; the
     // background dialog's folder tlo/ holds those two and two more.
-    const wxImage quilt = Quilt(64, kBackdrop, 21);
+    const wxImage quilt = Quilt(64, wxColour(22, 32, 66), 21);
     const wxImage wood = Wood(128, 128, 2, wxColour(38, 22, 12), wxColour(92, 58, 32), 5);
     for (const wxString dir : {"graf/tlo/", "tlo/"}) {
         out.Draw(dir + "tlo1.JPG", wood);
@@ -232,6 +238,7 @@ int main(int argc, char** argv)
         return 1;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
+    wxLog::DisableTimestamp();
     wxImage::AddHandler(new wxJPEGHandler);
 
     Writer out(wxString::FromUTF8(argv[1]));

@@ -1,7 +1,6 @@
 #include "pictures.h"
 
-#include "textures.h"
-
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -10,7 +9,6 @@ namespace art {
 namespace {
 
 const wxColour kWhite(255, 255, 255);
-const wxColour kShadow(0, 0, 0, 150);
 
 }  // namespace
 
@@ -40,19 +38,19 @@ void DrawTile(wxGraphicsContext& g, double x, double y, double s,
         Text(g, letter, x + s / 2, y + s / 2, {s * 0.78, look.ink, s - 3});
         return;
     }
-    Text(g, letter, x + s * 0.43, y + s * 0.47, {s * 0.74, look.ink, s * 0.7});
-    TextRight(g, wxString::Format("%d", value), x + s - 1.2, y + s - 1.3,
-              s * 0.42, Shade(look.ink, 0.25));
+    Text(g, letter, x + s * 0.4, y + s * 0.43, {s * 0.68, look.ink, s * 0.64});
+    TextRight(g, wxString::Format("%d", value), x + s - 1.4, y + s - 1.6,
+              s * 0.52, Shade(look.ink, 0.2));
 }
 
-void DrawSquare(Pic& p, const wxColour& grout, const SquareLook& sq)
+void DrawSquare(Pic& p, const wxColour& grout, const SquareLook& sq,
+                const wxString& label)
 {
     wxGraphicsContext& g = p.gc();
     const double s = p.w();
     FillRound(g, 0, 0, s, s, 0, grout);
     FillRound(g, 0.5, 0.5, s - 1, s - 1, 2.5,
               VGrad(g, 0, s, Shade(sq.fill, 0.18), Shade(sq.fill, -0.12)));
-    const wxString label = sq.label;
     if (label == "*")
         Star(g, s / 2, s / 2 + 0.3, s * 0.42, s * 0.18, wxColour(255, 205, 40),
              wxColour(120, 70, 0), 0.8);
@@ -68,7 +66,7 @@ void DrawButton(Pic& p, const wxColour& base, const wxString& label, double px)
     const double r = p.h() * 0.22;
     Bevel(g, 0, 0, p.w(), p.h(), r, base);
     Text(g, label, p.w() / 2.0, p.h() / 2.0 - 0.5,
-         {px, kWhite, p.w() - 2 * r - 2, Shade(base, -0.6)});
+         {px, kWhite, p.w() - std::max(6.0, r), Shade(base, -0.6)});
 }
 
 void DrawCloseButton(Pic& p)
@@ -185,17 +183,17 @@ void DrawRack(Pic& p)
     const double w = p.w(), h = p.h();
     // The wood comes from the texture the picture was made from; here the
     // groove behind the tiles is shaded and the front lip is raised.
-    FillRound(g, 0, 0, w, 16, 0, VGrad(g, 0, 16, wxColour(0, 0, 0, 150),
-                                         wxColour(0, 0, 0, 60)));
+    FillRound(g, 0, 0, w, 16, 0, VGrad(g, 0, 16, wxColour(0, 0, 0, 110),
+                                         wxColour(0, 0, 0, 40)));
     for (int i = 0; i < 7; ++i) {
         const double x = 4 + 16 * i;
-        FillRound(g, x, 0, 16, 16, 2, wxColour(0, 0, 0, 70));
-        FillRound(g, x + 1, 1, 14, 14, 2, wxColour(0, 0, 0, 40));
+        FillRound(g, x, 0, 16, 16, 2.5, wxColour(0, 0, 0, 50));
+        FillRound(g, x + 1, 1, 14, 14, 2, wxColour(255, 230, 190, 25));
     }
-    FillRound(g, 0, 15, w, h - 15, 0, wxColour(0, 0, 0, 160));
+    FillRound(g, 0, 15, w, 1, 0, wxColour(40, 20, 5, 200));
     FillRound(g, 0, 16, w, h - 16, 0,
-              VGrad(g, 16, h, wxColour(255, 235, 200, 70), wxColour(0, 0, 0, 90)));
-    FillRound(g, 0, 16, w, 1, 0, wxColour(255, 240, 210, 140));
+              VGrad(g, 16, h, wxColour(255, 240, 210, 60), wxColour(0, 0, 0, 70)));
+    FillRound(g, 0, 16, w, 1, 0, wxColour(255, 245, 220, 170));
 }
 
 void DrawExchangeSlot(Pic& p)
@@ -211,9 +209,18 @@ void DrawBag(Pic& p, const TileLook& tiles)
 {
     wxGraphicsContext& g = p.gc();
     const double w = p.w(), h = p.h();
-    // Two tiles peeking out of the open sack.
-    DrawTile(g, 12, 0, 11, tiles, "", 0);
-    DrawTile(g, 25, 1, 11, tiles, "", 0);
+    // The bag stands on a dark card of its own, which suits any background.
+    FillRound(g, 0, 0, w, h, 4, VGrad(g, 0, h, wxColour(62, 68, 86), wxColour(26, 29, 38)));
+    StrokeRound(g, 0, 0, w, h, 4, wxColour(255, 255, 255, 45));
+    // Two tiles peeking out of the open sack, askew.
+    const struct { double x, y, angle; } kPeek[] = {{19, 6, -0.3}, {29, 5.5, 0.25}};
+    for (const auto& t : kPeek) {
+        g.PushState();
+        g.Translate(t.x, t.y);
+        g.Rotate(t.angle);
+        DrawTile(g, -5, -5, 10, tiles, "", 0);
+        g.PopState();
+    }
     wxGraphicsPath sack = g.CreatePath();
     sack.MoveToPoint(7, 8);
     sack.AddCurveToPoint(2, 24, 1, 40, 4, h - 6);
@@ -231,8 +238,8 @@ void DrawBag(Pic& p, const TileLook& tiles)
     g.FillPath(sack);
     g.PopState();
     // The rolled rim of the sack's mouth.
-    FillRound(g, 5, 7, w - 10, 6, 3,
-              VGrad(g, 7, 13, wxColour(215, 80, 85), wxColour(110, 25, 35)));
+    FillRound(g, 5, 8, w - 10, 5, 2.5,
+              VGrad(g, 8, 13, wxColour(215, 80, 85), wxColour(110, 25, 35)));
     // Darker cloth where the tile count is written.
     FillRound(g, 9, 14, 30, 13, 4, wxColour(60, 10, 20, 120));
 }
@@ -246,15 +253,12 @@ void DrawSplash(Pic& p, const TileLook& tiles)
     StrokeRound(g, 3, 3, w - 6, h - 6, 6, wxColour(255, 255, 255, 90));
     Text(g, "Loading dictionary", w / 2, 20,
          {15, wxColour(255, 255, 0), w - 16, wxColour(0, 0, 0, 160)});
-    const wxString word = "WORDS";
-    const double s = 24, gap = 4;
-    const double x0 = (w - word.length() * s - (word.length() - 1) * gap) / 2;
-    for (size_t i = 0; i < word.length(); ++i) {
-        const char c = static_cast<char>(word[i].GetValue());
-        // Each tile sits a little lower than the one before, like a wave.
+    const char word[] = "WORDS";
+    const int n = sizeof word - 1;
+    const double s = 24, gap = 4, x0 = (w - n * s - (n - 1) * gap) / 2;
+    for (int i = 0; i < n; ++i)  // every other tile a little lower: a wave
         DrawTile(g, x0 + i * (s + gap), 38 + (i % 2) * 4, s, tiles,
-                 wxString(c), LetterValue(c));
-    }
+                 wxString(word[i]), LetterValue(word[i]));
     Text(g, wxString::FromUTF8("Please wait\xE2\x80\xA6"), w / 2, h - 20,
          {12, wxColour(220, 230, 255), w - 16});
 }

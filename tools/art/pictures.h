@@ -11,17 +11,15 @@ struct TileLook {
     wxColour ink;   // letter
 };
 
-// One board square: body colour and what is printed on it.
+// One board square: body colour and the colour of its label.
 struct SquareLook {
-    const char* file;   // "pblank" ...
     wxColour fill;
-    const char* label;  // "" none, "*" a star
     wxColour ink;
 };
 
 // A complete picture set: its folder name under graf/plansza/, the squares
-// in their fixed order, the letter tiles and the tiles of a blank standing
-// for a letter.
+// (plain, letter classes 1, 2, 3, 5, word x2, x3, start), the letter tiles
+// and the tiles of a blank standing for a letter.
 struct SetLook {
     const char* folder;
     wxColour grout;  // the thin line between two squares
@@ -34,7 +32,9 @@ struct SetLook {
 // letter); an empty letter draws an empty tile.
 void DrawTile(wxGraphicsContext& g, double x, double y, double s,
               const TileLook& look, const wxString& letter, int value);
-void DrawSquare(Pic& p, const wxColour& grout, const SquareLook& sq);
+// A board square; its label is "" (none), "*" (a star) or a short text.
+void DrawSquare(Pic& p, const wxColour& grout, const SquareLook& sq,
+                const wxString& label);
 
 // A rounded button filling the picture, its word in white.
 void DrawButton(Pic& p, const wxColour& base, const wxString& label,

@@ -1,5 +1,7 @@
 #include "textures.h"
 
+#include "art.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -119,10 +121,10 @@ wxImage Quilt(int size, const wxColour& base, unsigned seed)
         // u and v run from 0 to 1 across one diamond, along its two axes.
         const double u = ((x + y) % kCell + 0.5) / kCell;
         const double v = ((x - y + 2 * size) % kCell + 0.5) / kCell;
-        const double pad = std::sin(M_PI * u) * std::sin(M_PI * v);
+        const double pad = std::sin(kPi * u) * std::sin(kPi * v);
         // Light from above: the slope of the padding facing upwards is lit.
-        const double up = -std::cos(M_PI * u) * std::sin(M_PI * v) +
-                          std::sin(M_PI * u) * std::cos(M_PI * v);
+        const double up = -std::cos(kPi * u) * std::sin(kPi * v) +
+                          std::sin(kPi * u) * std::cos(kPi * v);
         double f = 0.62 + 0.45 * std::sqrt(pad) + 0.18 * up * (1 - pad) +
                    0.06 * grain.At(x, y);
         // Stitches along the seams, every other pair of pixels.
@@ -142,8 +144,8 @@ wxImage Wood(int w, int h, int planks, const wxColour& dark,
     return Paint(w, h, [&](int x, int y) {
         const int row = y / plank, in = y % plank;
         const double rings =
-            0.5 + 0.5 * std::sin(2 * M_PI * (3.0 * planks * y / h + 0.9 * warp.At(x, y)));
-        double t = 0.3 + 0.45 * rings * rings * rings + 0.25 * fibre.At(x, y);
+            0.5 + 0.5 * std::sin(2 * kPi * (3.0 * planks * y / h + 0.5 * warp.At(x, y)));
+        double t = 0.35 + 0.4 * rings * rings * rings + 0.35 * fibre.At(x, y);
         t *= row % 2 ? 0.9 : 1.0;  // neighbouring planks differ a little
         wxColour c = Lerp(dark, light, t);
         // The gaps between planks: a dark line, lit on its lower edge; the
