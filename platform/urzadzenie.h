@@ -1,0 +1,20 @@
+// The handheld's shell services, in the form the game calls them.
+//
+// The handheld raised an on-screen keyboard (the soft input panel) while a
+// name field had the focus, and activated windows by their native handle. A
+// desktop has a real keyboard and a window manager: these keep the calls and
+// their state, so the game's focus handling stays as designed and testable.
+#pragma once
+
+class wxWindow;
+
+constexpr int SIPF_OFF = 0;
+constexpr int SIPF_ON = 1;
+
+// Shows (SIPF_ON) or hides (SIPF_OFF) the on-screen keyboard; returns 1.
+int SipShowIM(int flags);
+// Whether the on-screen keyboard is up now.
+bool SoftInputPanelShown();
+
+// Makes window the active one: raised above the program's other windows.
+void SetActiveWindow(wxWindow* window);
