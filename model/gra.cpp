@@ -43,13 +43,19 @@ int Gracz::Ruch() { return 0; }
 
 Gra::~Gra()
 {
-    for (int k = 0; k < players && k < MaxPlayers; ++k)
-        delete player[k];
+    // Entries past players are unused and null; deleting every non-null entry
+    // also releases a table filled for a game whose NewGame never ran.
+    for (Gracz*& p : player) {
+        delete p; // virtual: a Komputer frees exactly its rack and name once
+        p = nullptr;
+    }
     delete bag;
 }
 
 void ShuffleBag(Gra* gra)
 {
+    // The bound is read again before each repetition; an empty bag draws no
+    // random number (no rand() % 0).
     for (int n = 0; n < 10 * gra->tilesLeft; ++n) {
         const int i = std::rand() % gra->tilesLeft;
         const int j = std::rand() % gra->tilesLeft;
@@ -59,25 +65,19 @@ void ShuffleBag(Gra* gra)
     }
 }
 
-void Gra::NewGame(int players_, int humans_)
+int Gra::ChooseShown() const
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    std::srand(static_cast<unsigned>(std::rand()));
-    firstMove = 1;
-    scorelessTurns = 0;
-    players = players_;
-    humans = humans_;
-    current = players > 0 ? std::rand() % players : 0;
-
-    // Shown: the first human at or after current, else before it, else 0.
-    shown = 0;
+    // current to players - 1, then 0 to current - 1.
     for (int n = 0; n < players; ++n) {
         const int k = (current + n) % players;
-        if (player[k] && !player[k]->computer) {
-            shown = k;
-            break;
-        }
+        if (player[k] && !player[k]->computer)
+            return k;
     }
+    return 0;
+}
+
+void Gra::FillBag()
+{
     tilesLeft = BagSize;
     delete bag;
     bag = new Worek;
@@ -87,8 +87,10 @@ void Gra::NewGame(int players_, int humans_)
         for (int n = InitialLetterCount(letter); n > 0; --n)
             bag->tiles[pos++] = letter;
     }
-    ShuffleBag(this);
+}
 
+void Gra::Deal()
+{
     for (int k = 0; k < players; ++k) {
         if (!player[k])
             continue;
@@ -100,4 +102,20 @@ void Gra::NewGame(int players_, int humans_)
         }
         rack.slots[RackSlots] = 0;
     }
+}
+
+void Gra::NewGame(int players_, int humans_)
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(static_cast<unsigned>(std::rand()));
+    firstMove = 1;
+    scorelessTurns = 0;
+    // 1 to 4 by the Part; anything else is kept inside the player table.
+    players = players_ < 0 ? 0 : players_ > MaxPlayers ? MaxPlayers : players_;
+    humans = humans_;
+    current = players > 0 ? std::rand() % players : 0; // no rand() % 0
+    shown = ChooseShown();
+    FillBag();
+    ShuffleBag(this);
+    Deal();
 }

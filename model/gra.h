@@ -58,6 +58,15 @@ public:
     // shown player, fills, shuffles and deals the bag.
     void NewGame(int players, int humans);
 
+    // The steps of NewGame that tests drive on their own.
+    // The first human at or after current, else the first before it, else 0.
+    int ChooseShown() const;
+    // Tiles left = 100 and a new bag in IndeksLitery order (11 'a' ... 2 'X').
+    void FillBag();
+    // Fills every player's rack, seat 0 first, from its first empty slot up to
+    // 7 tiles, each tile drawn from the end of the bag.
+    void Deal();
+
     Worek* bag = nullptr;
     int tilesLeft = 0;
     int players = 0;

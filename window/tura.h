@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "model/gra.h"
 #include "model/litery.h"
 #include "model/punkt.h"
 
@@ -30,6 +31,25 @@ struct Tura {
     int blanksLettered = 0;
     Punkt blankSquares[MaxBlanks] = {{-1, -1}, {-1, -1}};
 
+    // The values of a new game window: everything empty and
+    // nothing pending; input enabled when the current player is the shown one.
+    Tura() = default;
+    explicit Tura(const Gra& gra) : inputEnabled(gra.current == gra.shown) {}
+
+    // A blank tile laid on square: it becomes entry blankCount of the blank
+    // list (after any blank of an earlier turn).
+    void AddBlank(Punkt square)
+    {
+        if (blankCount < MaxBlanks)
+            blankSquares[blankCount++] = square;
+    }
+    // The blank that waits for its letter: always entry blanksLettered;
+    // (-1, -1) when every entry has its letter.
+    Punkt AwaitingBlank() const
+    {
+        return blanksLettered < MaxBlanks ? blankSquares[blanksLettered] : Punkt{-1, -1};
+    }
+
     // The reset at a turn change: the placed list empties unless a move is
     // pending, the exchange slots empty, and input enabled is recomputed. The
     // blank list is kept.
@@ -43,4 +63,5 @@ struct Tura {
         highlightedExchangeSlot = -1;
         inputEnabled = currentIsShown;
     }
+    void ResetForNewTurn(const Gra& gra) { ResetForNewTurn(gra.current == gra.shown); }
 };
