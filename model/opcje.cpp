@@ -2,6 +2,6 @@
 
 char* BackgroundPath = nullptr;
 char* TileFolder = nullptr;
-Kolor TextColour{255, 255, 0};
-Kolor HighlightColour{0, 224, 5};
-bool ConfirmComputerMove = false;
+Rgb TextColour{255, 255, 0};
+Rgb HighlightColour{0, 224, 5};
+int ConfirmComputerMove = 0;

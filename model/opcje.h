@@ -1,15 +1,12 @@
 // The option globals: what the options page and style files set and the
-// windows read. Paths are logical 8-bit strings.
+// windows read. Paths are logical 8-bit strings on the heap, owned by the
+// options; DictionaryPath is declared with the dictionary (model/slownik.h).
 #pragma once
 
-#include <cstdint>
+#include "model/kolor.h"
 
-struct Kolor {
-    std::uint8_t r = 0, g = 0, b = 0;
-};
-
-extern char* BackgroundPath;   // the tiled background picture
-extern char* TileFolder;       // folder of the tile and square pictures
-extern Kolor TextColour;
-extern Kolor HighlightColour;
-extern bool ConfirmComputerMove;
+extern char* BackgroundPath;    // the tiled background picture
+extern char* TileFolder;        // folder of the tile and square pictures
+extern Rgb TextColour;          // texts of the game window
+extern Rgb HighlightColour;     // the row of the player to move
+extern int ConfirmComputerMove; // 1: a computer's move waits for the human's answer

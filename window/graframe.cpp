@@ -3,13 +3,12 @@
 #include <cstring>
 
 #include <wx/dcclient.h>
-#include <wx/image.h>
 #include <wx/menu.h>
 
 #include "model/gra.h"
 #include "model/opcje.h"
 #include "model/plansza.h"
-#include "platform/tekst.h"
+#include "window/tlo.h"
 
 const wxSize GameWindowSize(240, 270);
 GraFrame* TheGraFrame = nullptr;
@@ -48,8 +47,7 @@ GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size
 {
     Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
 
-    tura = Tura{};
-    tura.inputEnabled = TheGra && TheGra->current == TheGra->shown;
+    tura = TheGra ? Tura(*TheGra) : Tura{};
     CopyMessage(hintLine1, "The first word must cross");
     CopyMessage(hintLine2, "the central field");
     statusLine[0] = 0;
@@ -126,15 +124,8 @@ GraFrame::~GraFrame()
 
 void GraFrame::LoadBitmaps()
 {
-    // One image serves every picture; a file that fails to load leaves an
-    // empty bitmap, which is never drawn.
-    wxImage image;
-    auto load = [&image](const char* path) {
-        image.Destroy();
-        if (path && *path)
-            image.LoadFile(WxRealPath(path), wxBITMAP_TYPE_JPEG, -1);
-        return std::make_unique<wxBitmap>(image.IsOk() ? wxBitmap(image) : wxBitmap());
-    };
+    // A file that fails to load leaves an empty bitmap, which is never drawn.
+    auto load = [](const char* path) { return std::make_unique<wxBitmap>(LoadPicture(path)); };
     backgroundBitmap = load(BackgroundPath);
     rackBitmap = load(FixedPicturePaths[PicRack]);
     for (int k = 0; k < SquarePictureCount; ++k)
@@ -170,19 +161,7 @@ void GraFrame::UpdateControls(bool /*afterAccept*/)
 
 void GraFrame::PaintBackground(wxDC& dc)
 {
-    const wxSize client = GetClientSize();
-    wxDCClipper clip(dc, wxRect(0, 0, GameWindowSize.x, GameWindowSize.y));
-    const wxBitmap* bg = backgroundBitmap.get();
-    if (!bg || !bg->IsOk() || bg->GetWidth() <= 0 || bg->GetHeight() <= 0) {
-        // No picture to tile: a plain dark green instead.
-        dc.SetBrush(wxBrush(wxColour(24, 64, 40)));
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(0, 0, client.x, client.y);
-        return;
-    }
-    for (int x = 0; x < client.x; x += bg->GetWidth())
-        for (int y = 0; y < client.y; y += bg->GetHeight())
-            dc.DrawBitmap(*bg, x, y, false);
+    TileBackground(dc, backgroundBitmap.get(), GetClientSize());
 }
 
 void GraFrame::OnPaint(wxPaintEvent&)

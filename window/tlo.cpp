@@ -1,0 +1,42 @@
+#include "window/tlo.h"
+
+#include <wx/image.h>
+
+#include "platform/tekst.h"
+
+wxBitmap ScreenBuffer;
+wxBitmap BoardBuffer;
+
+void CreateScreenBuffers()
+{
+    ScreenBuffer.Create(240, 270, -1);
+    BoardBuffer.Create(240, 240, -1);
+}
+
+void ReleaseScreenBuffers()
+{
+    ScreenBuffer = wxBitmap();
+    BoardBuffer = wxBitmap();
+}
+
+void TileBackground(wxDC& dc, const wxBitmap* picture, const wxSize& client)
+{
+    wxDCClipper clip(dc, wxRect(0, 0, 240, 270));
+    if (!picture || !picture->IsOk() || picture->GetWidth() <= 0 || picture->GetHeight() <= 0) {
+        dc.SetBrush(wxBrush(wxColour(24, 40, 64)));
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.DrawRectangle(0, 0, client.x, client.y);
+        return;
+    }
+    for (int x = 0; x < client.x; x += picture->GetWidth())
+        for (int y = 0; y < client.y; y += picture->GetHeight())
+            dc.DrawBitmap(*picture, x, y, false);
+}
+
+wxBitmap LoadPicture(const char* logicalPath)
+{
+    wxImage image;
+    if (logicalPath && *logicalPath)
+        image.LoadFile(WxRealPath(logicalPath), wxBITMAP_TYPE_JPEG, -1);
+    return image.IsOk() ? wxBitmap(image) : wxBitmap();
+}
