@@ -1,0 +1,295 @@
+#include "menu/stmenu.h"
+
+#include <string>
+
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/filedlg.h>
+
+#include "menu/opcje.h"
+#include "menu/plik_ustawien.h"
+#include "menu/styl.h"
+#include "menu/textwithkeyboard.h"
+#include "menu/ustawienia.h"
+#include "platform/instalacja.h"
+#include "platform/tekst.h"
+#include "window/tlo.h"
+
+const wxColour PanelColour(80, 130, 80);
+wxSize MenuClientSize(240, 270);
+StMenu* TheStMenu = nullptr;
+wxFrame* ThePomocFrame = nullptr;
+
+wxBEGIN_EVENT_TABLE(StMenu, wxFrame)
+    EVT_PAINT(StMenu::OnPaint)
+    EVT_BUTTON(ID_SLOT1, StMenu::OnPlayerSlotButton)
+    EVT_BUTTON(ID_SLOT2, StMenu::OnPlayerSlotButton)
+    EVT_BUTTON(ID_SLOT3, StMenu::OnPlayerSlotButton)
+    EVT_BUTTON(ID_SLOT4, StMenu::OnPlayerSlotButton)
+    EVT_BUTTON(ID_START, StMenu::OnStart)
+    EVT_BUTTON(ID_OPTIONS, StMenu::OnOptions)
+    EVT_BUTTON(ID_QUIT, StMenu::OnQuitButton)
+    EVT_BUTTON(ID_OPTIONS_OK, StMenu::OnOptionsOk)
+    EVT_BUTTON(ID_BACKGROUND, StMenu::OnChooseBackground)
+    EVT_BUTTON(ID_DICTIONARY, StMenu::OnChooseDictionary)
+    EVT_BUTTON(ID_TEXT_COLOUR, StMenu::OnChooseTextColour)
+    EVT_BUTTON(ID_HIGHLIGHT_COLOUR, StMenu::OnChooseHighlightColour)
+    EVT_BUTTON(ID_STYLE, StMenu::OnChooseStyle)
+    EVT_BUTTON(ID_HELP, StMenu::OnHelp)
+    EVT_CHECKBOX(ID_CONFIRM_MOVE, StMenu::OnConfirmCheck)
+    EVT_CLOSE(StMenu::OnClose)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
+
+// A borderless bitmap button, so it is exactly its picture's size.
+wxBitmapButton* PictureButton(wxWindow* parent, int id, const char* picture, wxPoint pos,
+                              wxSize size)
+{
+    const wxBitmap bitmap = LoadPicture(picture);
+    auto* button = new wxBitmapButton;
+    button->Create(parent, id, bitmap.IsOk() ? bitmap : wxBitmap(size.x, size.y), pos, size,
+                   wxBU_AUTODRAW | wxBORDER_NONE, wxDefaultValidator, "button");
+    return button;
+}
+
+} // namespace
+
+StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
+{
+    Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
+    Freeze();
+    Busy = 1;
+    BuildPlayerPicturePaths();
+    ReloadBackground();
+
+    startButton = PictureButton(this, ID_START, FixedPicturePaths[PicStart], {10, 205}, {90, 40});
+    optionsButton =
+        PictureButton(this, ID_OPTIONS, FixedPicturePaths[PicOptions], {130, 205}, {90, 40});
+    for (int k = 0; k < SeatCount; ++k)
+        slotButtons[k] = PictureButton(this, ID_SLOT1 + k, PlayerPicturePaths[0].c_str(),
+                                       {10, 10 + 50 * k}, {40, 40});
+    quitButton = PictureButton(this, ID_QUIT, FixedPicturePaths[PicClose], {220, 0}, {20, 20});
+
+    const wxFont font(wxFontInfo(15).Family(wxFONTFAMILY_DEFAULT).Bold());
+    for (int k = 0; k < SeatCount; ++k)
+        slotTypes[k] = HumanSeat;
+    for (int k = 0; k < PlayerTypeCount; ++k)
+        typePictures[k] = std::make_unique<wxBitmap>(LoadPicture(PlayerPicturePaths[k].c_str()));
+    players = humans = SeatCount;
+    for (int k = 0; k < SeatCount; ++k) {
+        // The border style is given at creation: the toolkit ignores a later change.
+        TextWithKeyboard* field =
+            new TextWithKeyboard(this, ID_NAME1 + k, DefaultSeatName, wxPoint(60, 10 + 50 * k),
+                                 wxSize(160, 40), wxBORDER_SIMPLE, wxDefaultValidator, "text");
+        field->SetForegroundColour(wxColour("Green"));
+        field->SetBackgroundColour(wxColour("Black"));
+        field->SetFont(font);
+        field->SetMaxLength(NameFieldLength);
+        nameFields[k] = field;
+    }
+
+    optionsPanel = new wxPanel(this, wxID_ANY, wxPoint(0, 0), wxSize(240, 270), wxBORDER_NONE,
+                               "panel");
+    optionsPanel->SetBackgroundColour(PanelColour);
+    optionsPanel->Show(false);
+    const struct { wxBitmapButton*& button; int id; int picture; wxPoint pos; } options[] = {
+        {okButton, ID_OPTIONS_OK, PicOk, {60, 175}},
+        {backgroundButton, ID_BACKGROUND, PicBackgroundOption, {2, 3}},
+        {dictionaryButton, ID_DICTIONARY, PicDictionaryOption, {117, 3}},
+        {styleButton, ID_STYLE, PicStyleOption, {2, 46}},
+        {textColourButton, ID_TEXT_COLOUR, PicTextColourOption, {117, 46}},
+        {highlightColourButton, ID_HIGHLIGHT_COLOUR, PicHighlightColourOption, {2, 89}},
+        {helpButton, ID_HELP, PicHelpOption, {117, 89}},
+    };
+    for (const auto& o : options)
+        o.button = PictureButton(optionsPanel, o.id, FixedPicturePaths[o.picture], o.pos,
+                                 {110, 40});
+    auto* check = new wxCheckBox(optionsPanel, ID_CONFIRM_MOVE, "Computer's move confirmation",
+                                 wxPoint(15, 142), wxDefaultSize, wxBORDER_SUNKEN,
+                                 wxDefaultValidator, "check");
+    check->SetBackgroundColour(PanelColour);
+
+    ReadSettings();
+    check->SetValue(ConfirmComputerMove != 0);
+    Busy = 0;
+    // No menu bar or tool bar: on the desktop they would only take room; the
+    // client area keeps the window's specified size.
+    SetClientSize(240, 270);
+    Thaw();
+}
+
+StMenu::~StMenu()
+{
+    Busy = 1;
+    background.reset();
+    for (auto& p : typePictures)
+        p.reset();
+    for (std::string& p : PlayerPicturePaths)
+        std::string().swap(p);
+    FreeSquarePicturePaths();
+    FreeOptionPaths();
+    if (TheStMenu == this)
+        TheStMenu = nullptr;
+}
+
+void StMenu::ReloadBackground()
+{
+    background = std::make_unique<wxBitmap>(LoadPicture(BackgroundPath));
+}
+
+int StMenu::ReadSettings()
+{
+    Ustawienia record;
+    if (LoadSettings(record) != 0)
+        return 1;
+    for (int k = 0; k < SeatCount; ++k) {
+        slotTypes[k] = record.TypGracza[k];
+        SetNameField(nameFields[k], record.names[k]);
+        nameFields[k]->Enable(slotTypes[k] == HumanSeat);
+    }
+    humans = record.humans;
+    players = record.players;
+    UpdatePlayerButtons();
+    return 0;
+}
+
+int StMenu::WriteSettings()
+{
+    Ustawienia record = OptionsRecord();
+    for (int k = 0; k < SeatCount; ++k)
+        SetSeat(record, k, slotTypes[k], FromWx(nameFields[k]->GetLineText(0)).c_str());
+    return WriteSettingsFile(SettingsFilePath, record);
+}
+
+void StMenu::CyclePlayerType(int slot)
+{
+    const int k = slot - 1;
+    TextWithKeyboard* field = nameFields[k];
+    const int type = (slotTypes[k] + 1) % PlayerTypeCount;
+    slotTypes[k] = type;
+    field->Clear();
+    if (type == NoPlayerSeat) {
+        --players;
+        field->Enable(false);
+    } else if (type == HumanSeat) {
+        ++humans;
+        ++players;
+        field->Enable(true);
+        SetNameField(field, DefaultSeatName);
+    } else {
+        if (type == 1)
+            --humans;
+        SetNameField(field, ComputerNames[type - 1]);
+        field->Enable(false);
+    }
+    startButton->Enable(players != 0);
+    field->Refresh();
+    slotButtons[k]->SetBitmapLabel(*typePictures[type]);
+    slotButtons[k]->Refresh();
+}
+
+void StMenu::UpdatePlayerButtons()
+{
+    for (int k = 0; k < SeatCount; ++k)
+        slotButtons[k]->SetBitmapLabel(*typePictures[slotTypes[k]]);
+    startButton->Enable(players != 0);
+}
+
+void StMenu::PaintBackground(wxDC& dc)
+{
+    MenuClientSize = GetClientSize();
+    TileBackground(dc, background.get(), MenuClientSize);
+}
+
+void StMenu::OnPaint(wxPaintEvent&)
+{
+    if (Busy)
+        return;
+    wxPaintDC window(this);
+    if (!ScreenBuffer.IsOk()) {
+        PaintBackground(window);
+        return;
+    }
+    wxMemoryDC buffer(ScreenBuffer);
+    PaintBackground(buffer);
+    window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
+}
+
+void StMenu::OnPlayerSlotButton(wxCommandEvent& event) { CyclePlayerType(event.GetId() - 5); }
+
+void StMenu::OnStart(wxCommandEvent&) {}
+
+void StMenu::ShowPlayersPage(bool show)
+{
+    for (auto* b : slotButtons)
+        b->Show(show);
+    startButton->Show(show);
+    optionsButton->Show(show);
+    quitButton->Show(show);
+    for (auto* f : nameFields)
+        f->Show(show);
+}
+
+void StMenu::OnOptions(wxCommandEvent&)
+{
+    Freeze();
+    ShowPlayersPage(false);
+    optionsPanel->Show(true);
+    Thaw();
+}
+
+void StMenu::OnOptionsOk(wxCommandEvent&)
+{
+    Freeze();
+    ShowPlayersPage(true);
+    optionsPanel->Show(false);
+    WriteSettings();
+    Thaw();
+}
+
+void StMenu::OnQuitButton(wxCommandEvent&)
+{
+    if (ThePomocFrame) {
+        ThePomocFrame->Close(true);
+        ThePomocFrame = nullptr;
+    }
+    Destroy();
+}
+
+void StMenu::OnClose(wxCloseEvent&)
+{
+    // Closed by the window manager: the same as the close button.
+    wxCommandEvent quit(wxEVT_BUTTON, ID_QUIT);
+    OnQuitButton(quit);
+}
+
+void StMenu::OnChooseBackground(wxCommandEvent&) {}
+void StMenu::OnChooseDictionary(wxCommandEvent&) {}
+void StMenu::OnChooseTextColour(wxCommandEvent&) {}
+void StMenu::OnChooseHighlightColour(wxCommandEvent&) {}
+void StMenu::OnConfirmCheck(wxCommandEvent&) {}
+void StMenu::OnHelp(wxCommandEvent&) {}
+
+void StMenu::OnChooseStyle(wxCommandEvent&)
+{
+    wxFileDialog dialog(this, "Choose style file", WxRealPath(StyleFolder), wxEmptyString,
+                        "*.tmt", wxFD_OPEN | wxFD_FILE_MUST_EXIST, wxDefaultPosition,
+                        wxDefaultSize, "filedlg");
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    Busy = 1;
+    const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
+    if (ApplyStyleFile(path.c_str()) != 0) {
+        Busy = 0;
+        return;
+    }
+    FreeSquarePicturePaths();
+    BuildSquarePicturePaths();
+    WriteSettings();
+    ReloadBackground();
+    Busy = 0;
+    Refresh();
+}

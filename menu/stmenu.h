@@ -1,0 +1,98 @@
+// StMenu: the start window, with the players page (four seats, START,
+// OPTIONS, close) and the options panel over it.
+#pragma once
+
+#include <memory>
+
+#include <wx/bmpbuttn.h>
+#include <wx/checkbox.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+#include "menu/miejsca.h"
+#include "window/obrazki.h"
+
+class TextWithKeyboard;
+
+enum {
+    ID_SLOT1 = 6,
+    ID_SLOT2 = 7,
+    ID_SLOT3 = 8,
+    ID_SLOT4 = 9,
+    ID_START = 10,
+    ID_OPTIONS = 11,
+    ID_QUIT = 12,
+    ID_NAME1 = 13,
+    ID_NAME2 = 14,
+    ID_NAME3 = 15,
+    ID_NAME4 = 16,
+    ID_OPTIONS_OK = 17,
+    ID_BACKGROUND = 18,
+    ID_DICTIONARY = 19,
+    ID_TEXT_COLOUR = 21,
+    ID_HIGHLIGHT_COLOUR = 22,
+    ID_STYLE = 23,
+    ID_CONFIRM_MOVE = 24,
+    ID_HELP = 25,
+};
+
+extern const wxColour PanelColour;
+extern wxSize MenuClientSize;
+
+class StMenu : public wxFrame {
+public:
+    StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, long style);
+    ~StMenu() override;
+
+    int ReadSettings();
+    int WriteSettings();
+    void CyclePlayerType(int slot);
+    void UpdatePlayerButtons();
+    void PaintBackground(wxDC& dc);
+
+    void OnPaint(wxPaintEvent& event);
+    void OnPlayerSlotButton(wxCommandEvent& event);
+    void OnStart(wxCommandEvent& event);
+    void OnOptions(wxCommandEvent& event);
+    void OnOptionsOk(wxCommandEvent& event);
+    void OnQuitButton(wxCommandEvent& event);
+    void OnChooseBackground(wxCommandEvent& event);
+    void OnChooseDictionary(wxCommandEvent& event);
+    void OnChooseTextColour(wxCommandEvent& event);
+    void OnChooseHighlightColour(wxCommandEvent& event);
+    void OnChooseStyle(wxCommandEvent& event);
+    void OnConfirmCheck(wxCommandEvent& event);
+    void OnHelp(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    int players = SeatCount;
+    int humans = SeatCount;
+    std::uint8_t Busy = 0;
+    std::unique_ptr<wxBitmap> background;
+    std::unique_ptr<wxBitmap> typePictures[PlayerTypeCount];
+    wxBitmapButton* slotButtons[SeatCount] = {};
+    wxBitmapButton* startButton = nullptr;
+    wxBitmapButton* optionsButton = nullptr;
+    wxBitmapButton* okButton = nullptr;
+    wxBitmapButton* quitButton = nullptr;
+    wxBitmapButton* backgroundButton = nullptr;
+    wxBitmapButton* dictionaryButton = nullptr;
+    wxBitmapButton* textColourButton = nullptr;
+    wxBitmapButton* highlightColourButton = nullptr;
+    wxBitmapButton* styleButton = nullptr;
+    wxBitmapButton* helpButton = nullptr;
+    TextWithKeyboard* nameFields[SeatCount] = {};
+    wxPanel* optionsPanel = nullptr;
+    int slotTypes[SeatCount] = {};
+
+private:
+    // The eleven controls of the players page, in the order they are swapped.
+    void ShowPlayersPage(bool show);
+    void ReloadBackground();
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+extern StMenu* TheStMenu;
+// The help window opened last, or null.
+extern wxFrame* ThePomocFrame;
