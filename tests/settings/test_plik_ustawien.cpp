@@ -13,25 +13,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A valid settings record's bytes with the given paths and seats.
-Bytes RecordBytes(const char* background, const char* dictionary, const char* folder)
+// A settings file with the colours (10,20,30) and (40,50,60).
+Bytes SettingsFile(const std::string& background, const std::string& folder)
 {
-    Ustawienia r;
-    std::strcpy(r.BackgroundPath, background);
-    std::strcpy(r.DictionaryPath, dictionary);
-    std::strcpy(r.TileFolder, folder);
-    SetSeat(r, 0, 0, "Ewa");
-    SetSeat(r, 1, 3, "Computer III");
-    SetSeat(r, 2, 5, "");
-    SetSeat(r, 3, 0, "Jan");
-    r.TextColour = {10, 20, 30};
-    r.HighlightColour = {40, 50, 60};
-    r.ConfirmComputerMove = 1;
-    const SettingsBytes b = EncodeSettings(r);
-    return Bytes(b.begin(), b.end());
+    return RecordBytes(background, folder, {10, 20, 30}, {40, 50, 60});
 }
 
-const Bytes Stored = RecordBytes("a/tlo.JPG", "a/slo.slo", "a/plansza");
+const Bytes Stored = SettingsFile("a/tlo.JPG", "a/plansza");
 
 } // namespace
 
@@ -82,11 +70,11 @@ TEST_F(SettingsTest, FileOfNonNulBytesGivesBoundedTexts)
 TEST_F(SettingsTest, TileFolderLengthFromTheFile)
 {
     const std::string fits(MaxTileFolder, 't'), over(MaxTileFolder + 1, 't');
-    dir.Write("Qovant.kfg", RecordBytes("b", "d", fits.c_str()));
+    dir.Write("Qovant.kfg", SettingsFile("b", fits));
     ASSERT_EQ(ReadSettingsPaths(), 0);
     EXPECT_EQ(TileFolder, fits);
 
-    dir.Write("Qovant.kfg", RecordBytes("b2", "d2", over.c_str()));
+    dir.Write("Qovant.kfg", SettingsFile("b2", over));
     Ustawienia record;
     ASSERT_EQ(LoadSettings(record), 0);
     EXPECT_EQ(TileFolder, fits); // refused: the folder before stays

@@ -10,16 +10,7 @@ namespace {
 
 Bytes StyleBytes(const std::string& background, const std::string& folder)
 {
-    Ustawienia r;
-    std::strncpy(r.BackgroundPath, background.c_str(), sizeof r.BackgroundPath - 1);
-    std::strncpy(r.TileFolder, folder.c_str(), sizeof r.TileFolder - 1);
-    std::strcpy(r.DictionaryPath, "style/dictionary.slo");
-    SetSeat(r, 0, 5, "");
-    r.TextColour = {200, 100, 50};
-    r.HighlightColour = {1, 2, 3};
-    r.ConfirmComputerMove = 1;
-    const SettingsBytes b = EncodeSettings(r);
-    return Bytes(b.begin(), b.end());
+    return RecordBytes(background, folder, {200, 100, 50}, {1, 2, 3});
 }
 
 } // namespace
