@@ -9,12 +9,6 @@ const char DefaultDictionaryPath[] =
     "Program Files\\Venk's Zertanik Dezoze EN\\slowniki/PL20030923.slo";
 const char DefaultBackgroundPath[] = "Program Files\\Venk's Zertanik Dezoze EN\\graf/tlo/tlo2.JPG";
 
-char* BackgroundPath = nullptr;
-char* TileFolder = nullptr;
-Rgb TextColour = DefaultTextColour;
-Rgb HighlightColour = DefaultHighlightColour;
-int ConfirmComputerMove = 0;
-
 bool SetOptionPath(char*& option, const char* logical, std::size_t maxLength)
 {
     if (maxLength > MaxOptionPath)

@@ -1,15 +1,12 @@
-// The option globals the game window reads, with their built-in defaults, and
-// their exchange with the settings record.
-//
-// The option paths are logical paths (see platform/instalacja.h), each in a
-// 100-byte heap buffer owned by the options; DictionaryPath is declared with
-// the dictionary in model/slownik.h.
+// The options' own handling of the option globals (model/opcje.h): the
+// built-in default paths, bounded path replacement, and the exchange with the
+// settings record. An option path set here lives in a 100-byte heap buffer.
 #pragma once
 
 #include <cstddef>
 
-#include "menu/kolor.h"
 #include "menu/ustawienia.h"
+#include "model/opcje.h"
 #include "model/slownik.h"
 
 // Room for an option path: what a field of the settings record holds.
@@ -23,14 +20,6 @@ constexpr std::size_t MaxTileFolder = OptionPathBytes - sizeof LongestPictureNam
 extern const char DefaultTileFolder[];
 extern const char DefaultDictionaryPath[];
 extern const char DefaultBackgroundPath[];
-constexpr Rgb DefaultTextColour{255, 255, 0};
-constexpr Rgb DefaultHighlightColour{0, 224, 5};
-
-extern char* BackgroundPath;
-extern char* TileFolder;
-extern Rgb TextColour;          // texts of the game window
-extern Rgb HighlightColour;     // the row of the player to move
-extern int ConfirmComputerMove; // 1: a computer's move waits for the human's answer
 
 // Replaces an option path by a copy of logical in a new 100-byte buffer. A
 // path longer than maxLength (at most 99) is refused: false, and the option

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "menu/kolor.h"
 #include "menu/miejsca.h"
+#include "model/kolor.h"
 
 // One text field: at most 99 characters, a NUL, the rest zero.
 constexpr std::size_t SettingsTextBytes = 100;

@@ -16,6 +16,10 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The option colours before any settings are read.
+constexpr Rgb InitialTextColour{255, 255, 0};
+constexpr Rgb InitialHighlightColour{0, 224, 5};
+
 // The bytes of a valid record with the given background, tile folder and
 // colours, the dictionary "a/slo.slo", seats Ewa, Computer III, none and Jan,
 // and the confirmation on. The texts are under 100 bytes.
@@ -54,8 +58,8 @@ protected:
     static void ResetOptions()
     {
         FreeOptionPaths();
-        TextColour = DefaultTextColour;
-        HighlightColour = DefaultHighlightColour;
+        TextColour = InitialTextColour;
+        HighlightColour = InitialHighlightColour;
         ConfirmComputerMove = 0;
     }
     // The logical path of name inside the data folder.

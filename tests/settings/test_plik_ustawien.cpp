@@ -46,7 +46,7 @@ TEST_F(SettingsTest, NoUsableSettingsFileKeepsTheDefaults)
         Ustawienia record;
         EXPECT_EQ(LoadSettings(record), c.result) << c.what;
         EXPECT_EQ(ConfirmComputerMove, read ? 1 : 0) << c.what;
-        EXPECT_EQ(TextColour, (read ? Rgb{10, 20, 30} : DefaultTextColour)) << c.what;
+        EXPECT_EQ(TextColour, (read ? Rgb{10, 20, 30} : InitialTextColour)) << c.what;
         EXPECT_STREQ(record.names[0], read ? "Ewa" : "") << c.what;
     }
 }

@@ -27,8 +27,8 @@ protected:
         EXPECT_STREQ(BackgroundPath, DefaultBackgroundPath);
         EXPECT_STREQ(DictionaryPath, DefaultDictionaryPath);
         EXPECT_STREQ(TileFolder, DefaultTileFolder);
-        EXPECT_EQ(TextColour, DefaultTextColour);
-        EXPECT_EQ(HighlightColour, DefaultHighlightColour);
+        EXPECT_EQ(TextColour, InitialTextColour);
+        EXPECT_EQ(HighlightColour, InitialHighlightColour);
         EXPECT_EQ(ConfirmComputerMove, 0);
     }
 };
@@ -97,6 +97,6 @@ TEST_F(StyleTest, ShippedStylesSwitchBetweenThePictureSets)
         EXPECT_NE(style.TextColour, style.HighlightColour) << s.file;
         textColours[i] = style.TextColour;
     }
-    EXPECT_EQ(textColours[0], DefaultTextColour);
+    EXPECT_EQ(textColours[0], InitialTextColour);
     EXPECT_NE(textColours[0], textColours[1]);
 }
