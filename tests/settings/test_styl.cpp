@@ -84,7 +84,7 @@ TEST_F(StyleTest, ShippedStylesSwitchBetweenThePictureSets)
 {
     const struct { const char* file; const char* background; const char* folder; } shipped[] = {
         {"rozm.tmt", "graf/tlo/tlo2.JPG", "graf/plansza/rozm"},
-        {"noc.tmt", "graf/tlo/tlo1.JPG", "graf/plansza/noc"}};
+        {"ciemna.tmt", "graf/tlo/tlo1.JPG", "graf/plansza/ciemna"}};
     Rgb textColours[2];
     for (int i = 0; i < 2; ++i) {
         const auto& s = shipped[i];
