@@ -13,6 +13,7 @@
 #include "menu/ustawienia.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
+#include "platform/urzadzenie.h"
 #include "window/tlo.h"
 
 const wxColour PanelColour(80, 130, 80);
@@ -117,7 +118,7 @@ StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, lo
     Busy = 0;
     // No menu bar or tool bar: on the desktop they would only take room; the
     // client area keeps the window's specified size.
-    SetClientSize(240, 270);
+    KeepClientSize(this, wxSize(240, 270));
     Thaw();
 }
 

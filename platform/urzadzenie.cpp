@@ -1,6 +1,6 @@
 #include "platform/urzadzenie.h"
 
-#include <wx/window.h>
+#include <wx/toplevel.h>
 
 namespace {
 bool panelShown = false;
@@ -18,4 +18,10 @@ void SetActiveWindow(wxWindow* window)
 {
     if (window)
         window->Raise();
+}
+
+void KeepClientSize(wxTopLevelWindow* window, const wxSize& size)
+{
+    if (window->GetClientSize() != size)
+        window->SetClientSize(size);
 }

@@ -8,6 +8,7 @@
 #include "model/gra.h"
 #include "model/opcje.h"
 #include "model/plansza.h"
+#include "platform/urzadzenie.h"
 #include "window/tlo.h"
 
 const wxSize GameWindowSize(240, 270);
@@ -88,7 +89,7 @@ GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size
     menuBar->Append(new wxMenu(0L), " ");
     SetMenuBar(menuBar);
     // The bar lies outside the client area; keep the client area the game's size.
-    SetClientSize(GameWindowSize);
+    KeepClientSize(this, GameWindowSize);
 
     UpdateControls(false);
 }

@@ -151,6 +151,8 @@ TEST_F(GameWindow, PaintsTheTiledBackground)
 {
     Open("h");
     frame->Show();
+    PumpEvents();
+    EXPECT_EQ(frame->GetClientSize(), GameWindowSize);
     frame->Refresh();
     frame->Update();
     PumpEvents();

@@ -1,0 +1,239 @@
+#include "menu/stmenu.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+
+#include "menu/myapp.h"
+#include "menu/opcje.h"
+#include "menu/plik_ustawien.h"
+#include "menu/textwithkeyboard.h"
+#include "menu/ustawienia.h"
+#include "model/slownik.h"
+#include "platform/instalacja.h"
+#include "platform/tekst.h"
+#include "tests/gui/gui_support.h"
+
+namespace {
+
+class StartWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The fixture tree sets the option globals; start-up sets them itself.
+        FreeOptionPaths();
+        FreeSquarePicturePaths();
+    }
+    void TearDown() override
+    {
+        if (TheStMenu) {
+            TheStMenu->Destroy();
+            PumpEvents();
+        }
+        EXPECT_EQ(TheStMenu, nullptr);
+    }
+    StMenu* Start()
+    {
+        StartProgram();
+        PumpEvents();
+        return TheStMenu;
+    }
+    std::string SettingsFile() const { return tree.Path() + "/Qovant.kfg"; }
+    void Click(wxWindow* target, int id)
+    {
+        wxCommandEvent click(wxEVT_BUTTON, id);
+        click.SetEventObject(target);
+        target->GetEventHandler()->ProcessEvent(click);
+    }
+    std::string Name(int seat) const { return FromWx(TheStMenu->nameFields[seat]->GetValue()); }
+
+    FixtureTree tree;
+};
+
+} // namespace
+
+TEST_F(StartWindow, FirstStartWithoutSettings)
+{
+    StMenu* m = Start();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->IsShown());
+    EXPECT_EQ(m->GetClientSize(), wxSize(240, 270));
+    EXPECT_EQ(m->GetPosition().y, 26);
+    for (int k = 0; k < SeatCount; ++k) {
+        EXPECT_EQ(m->slotTypes[k], HumanSeat);
+        EXPECT_EQ(Name(k), "Nameless");
+        EXPECT_TRUE(m->nameFields[k]->IsEnabled());
+    }
+    EXPECT_EQ(m->players, 4);
+    EXPECT_EQ(m->humans, 4);
+    EXPECT_TRUE(m->startButton->IsEnabled());
+    EXPECT_STREQ(TileFolder, DefaultTileFolder);
+    EXPECT_STREQ(DictionaryPath, DefaultDictionaryPath);
+    EXPECT_STREQ(BackgroundPath, DefaultBackgroundPath);
+    EXPECT_EQ(TextColour, (Rgb{255, 255, 0}));
+    EXPECT_EQ(HighlightColour, (Rgb{0, 224, 5}));
+    EXPECT_EQ(ConfirmComputerMove, 0);
+    auto* check = dynamic_cast<wxCheckBox*>(m->FindWindow(ID_CONFIRM_MOVE));
+    ASSERT_NE(check, nullptr);
+    EXPECT_FALSE(check->GetValue());
+    EXPECT_EQ(m->GetMenuBar(), nullptr);
+    EXPECT_EQ(m->GetToolBar(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST_F(StartWindow, ControlsAsBuilt)
+{
+    StMenu* m = Start();
+    const struct { int id; wxPoint pos; wxSize size; bool shown; bool onPanel; } cases[] = {
+        {ID_START, {10, 205}, {90, 40}, true, false},
+        {ID_OPTIONS, {130, 205}, {90, 40}, true, false},
+        {ID_SLOT1, {10, 10}, {40, 40}, true, false},
+        {ID_SLOT2, {10, 60}, {40, 40}, true, false},
+        {ID_SLOT3, {10, 110}, {40, 40}, true, false},
+        {ID_SLOT4, {10, 160}, {40, 40}, true, false},
+        {ID_QUIT, {220, 0}, {20, 20}, true, false},
+        {ID_NAME1, {60, 10}, {160, 40}, true, false},
+        {ID_NAME2, {60, 60}, {160, 40}, true, false},
+        {ID_NAME3, {60, 110}, {160, 40}, true, false},
+        {ID_NAME4, {60, 160}, {160, 40}, true, false},
+        {ID_OPTIONS_OK, {60, 175}, {110, 40}, true, true},
+        {ID_BACKGROUND, {2, 3}, {110, 40}, true, true},
+        {ID_DICTIONARY, {117, 3}, {110, 40}, true, true},
+        {ID_STYLE, {2, 46}, {110, 40}, true, true},
+        {ID_TEXT_COLOUR, {117, 46}, {110, 40}, true, true},
+        {ID_HIGHLIGHT_COLOUR, {2, 89}, {110, 40}, true, true},
+        {ID_HELP, {117, 89}, {110, 40}, true, true},
+    };
+    for (const auto& c : cases) {
+        wxWindow* w = m->FindWindow(c.id);
+        ASSERT_NE(w, nullptr) << c.id;
+        EXPECT_EQ(w->GetPosition(), c.pos) << c.id;
+        EXPECT_EQ(w->GetSize(), c.size) << c.id;
+        EXPECT_EQ(w->IsShown(), c.shown) << c.id;
+        EXPECT_EQ(w->GetParent(), c.onPanel ? static_cast<wxWindow*>(m->optionsPanel) : m)
+            << c.id;
+    }
+    wxWindow* check = m->FindWindow(ID_CONFIRM_MOVE);
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->GetPosition(), wxPoint(15, 142));
+    EXPECT_LE(check->GetRect().GetBottom(), 245);
+    EXPECT_FALSE(m->optionsPanel->IsShown());
+    EXPECT_EQ(m->optionsPanel->GetRect(), wxRect(0, 0, 240, 270));
+}
+
+TEST_F(StartWindow, OptionsAndOkSwapThePages)
+{
+    StMenu* m = Start();
+    Click(m, ID_OPTIONS);
+    EXPECT_TRUE(m->optionsPanel->IsShown());
+    for (int id = ID_SLOT1; id <= ID_NAME4; ++id)
+        EXPECT_FALSE(m->FindWindow(id)->IsShown()) << id;
+    m->CyclePlayerType(2);
+    Click(m->okButton, ID_OPTIONS_OK);
+    EXPECT_FALSE(m->optionsPanel->IsShown());
+    for (int id = ID_SLOT1; id <= ID_NAME4; ++id)
+        EXPECT_TRUE(m->FindWindow(id)->IsShown()) << id;
+    EXPECT_FALSE(m->nameFields[1]->IsEnabled());
+    // OK saves the settings.
+    Ustawienia saved;
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    EXPECT_EQ(saved.TypGracza[1], 1);
+    EXPECT_STREQ(saved.names[1], "Computer I");
+    EXPECT_EQ(saved.humans, 3);
+    EXPECT_EQ(saved.players, 4);
+}
+
+TEST_F(StartWindow, StartWithASettingsFile)
+{
+    Ustawienia r;
+    std::strcpy(r.BackgroundPath, (std::string(InstallFolder) + "graf/tlo/other.JPG").c_str());
+    std::strcpy(r.DictionaryPath, (std::string(InstallFolder) + "slowniki/two.slo").c_str());
+    std::strcpy(r.TileFolder, (std::string(InstallFolder) + "graf/plansza/two").c_str());
+    const char* names[] = {"Ann", "Computer III", "", "Bob the builder"};
+    const int types[] = {0, 3, 5, 0};
+    for (int k = 0; k < SeatCount; ++k)
+        SetSeat(r, k, types[k], names[k]);
+    r.TextColour = {1, 2, 3};
+    r.HighlightColour = {4, 5, 6};
+    r.ConfirmComputerMove = 1;
+    ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+    tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
+    // ab and ac: the dictionary of the settings file is the one loaded.
+    const std::vector<std::uint8_t> twoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
+                                                0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
+    TempDir scratch;
+    std::filesystem::create_directories(tree.Path() + "/slowniki");
+    std::filesystem::copy_file(scratch.Write("two.slo", twoWords), tree.Path() + "/slowniki/two.slo");
+
+    StMenu* m = Start();
+    EXPECT_EQ(m->slotTypes[1], 3);
+    EXPECT_EQ(m->slotTypes[2], 5);
+    EXPECT_EQ(Name(0), "Ann");
+    EXPECT_EQ(Name(1), "Computer III");
+    EXPECT_EQ(Name(3), "Bob the buil"); // cut to the field's 12 characters
+    EXPECT_TRUE(m->nameFields[0]->IsEnabled());
+    EXPECT_FALSE(m->nameFields[1]->IsEnabled());
+    EXPECT_FALSE(m->nameFields[2]->IsEnabled());
+    EXPECT_EQ(m->players, 3);
+    EXPECT_EQ(m->humans, 2);
+    EXPECT_EQ(TextColour, (Rgb{1, 2, 3}));
+    EXPECT_EQ(ConfirmComputerMove, 1);
+    EXPECT_TRUE(dynamic_cast<wxCheckBox*>(m->FindWindow(ID_CONFIRM_MOVE))->GetValue());
+    EXPECT_EQ(SquarePicturePaths[SqPlain], std::string(TileFolder) + "/pblank.JPG");
+    EXPECT_NE(SquarePicturePaths[SqPlain].find("plansza/two"), std::string::npos);
+    EXPECT_EQ(m->background->GetWidth(), 50);
+    EXPECT_TRUE(Slownik::IsWord("ac"));
+}
+
+TEST_F(StartWindow, SeatsCycleThroughTheirTypes)
+{
+    StMenu* m = Start();
+    const struct { int type; const char* name; bool enabled; int players, humans; } steps[] = {
+        {1, "Computer I", false, 4, 3},  {2, "Computer II", false, 4, 3},
+        {3, "Computer III", false, 4, 3}, {4, "Computer IV", false, 4, 3},
+        {5, "", false, 3, 3},             {0, "Nameless", true, 4, 4}};
+    for (const auto& s : steps) {
+        Click(m, ID_SLOT2);
+        EXPECT_EQ(m->slotTypes[1], s.type);
+        EXPECT_EQ(Name(1), s.name);
+        EXPECT_EQ(m->nameFields[1]->IsEnabled(), s.enabled);
+        EXPECT_EQ(m->players, s.players);
+        EXPECT_EQ(m->humans, s.humans);
+    }
+    // All four seats empty: START goes off, and back on with any player.
+    for (int slot = 1; slot <= 4; ++slot)
+        for (int n = 0; n < 5; ++n)
+            m->CyclePlayerType(slot);
+    EXPECT_EQ(m->players, 0);
+    EXPECT_FALSE(m->startButton->IsEnabled());
+    m->CyclePlayerType(3);
+    EXPECT_EQ(m->players, 1);
+    EXPECT_EQ(m->humans, 1);
+    EXPECT_TRUE(m->startButton->IsEnabled());
+}
+
+TEST_F(StartWindow, CloseButtonEndsTheProgram)
+{
+    StMenu* m = Start();
+    ThePomocFrame = new wxFrame(nullptr, wxID_ANY, "Help");
+    wxFrame* help = ThePomocFrame;
+    help->Show();
+    Click(m, ID_QUIT);
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, nullptr);
+    EXPECT_EQ(TheStMenu, nullptr);
+    EXPECT_TRUE(wxTopLevelWindows.IsEmpty());
+    (void)help;
+}
+
+TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
+{
+    StMenu* m = Start();
+    m->Close();
+    PumpEvents();
+    EXPECT_EQ(TheStMenu, nullptr);
+}
