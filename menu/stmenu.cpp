@@ -9,8 +9,10 @@
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
 #include "menu/styl.h"
+#include "menu/tekst.h"
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
+#include "menu/wybor_pliku.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
@@ -42,6 +44,9 @@ wxBEGIN_EVENT_TABLE(StMenu, wxFrame)
 wxEND_EVENT_TABLE()
 
 namespace {
+
+// Room for a path chosen in a file dialog.
+constexpr std::size_t StylePathBytes = 256;
 
 const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
 
@@ -157,11 +162,19 @@ int StMenu::ReadSettings()
     return 0;
 }
 
+bool WxStringToPath(char* dest, std::size_t size, const wxString& s)
+{
+    return CopyText(dest, size, FromWx(s).c_str());
+}
+
 int StMenu::WriteSettings()
 {
     Ustawienia record = OptionsRecord();
-    for (int k = 0; k < SeatCount; ++k)
-        SetSeat(record, k, slotTypes[k], FromWx(nameFields[k]->GetLineText(0)).c_str());
+    for (int k = 0; k < SeatCount; ++k) {
+        char name[SettingsTextBytes] = {};
+        WxStringToPath(name, sizeof name, nameFields[k]->GetLineText(0));
+        SetSeat(record, k, slotTypes[k], name);
+    }
     return WriteSettingsFile(SettingsFilePath, record);
 }
 
@@ -276,14 +289,15 @@ void StMenu::OnHelp(wxCommandEvent&) {}
 
 void StMenu::OnChooseStyle(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, "Choose style file", WxRealPath(StyleFolder), wxEmptyString,
-                        "*.tmt", wxFD_OPEN | wxFD_FILE_MUST_EXIST, wxDefaultPosition,
-                        wxDefaultSize, "filedlg");
+    ChooseFileDialog dialog(this, "Choose style file", WxRealPath(StyleFolder), "*.tmt",
+                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
         return;
     Busy = 1;
+    // The chosen file as the file system names it, in logical form when it
+    // lies in the data folder.
     const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
-    if (ApplyStyleFile(path.c_str()) != 0) {
+    if (path.size() >= StylePathBytes || ApplyStyleFile(path.c_str()) != 0) {
         Busy = 0;
         return;
     }

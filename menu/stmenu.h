@@ -94,5 +94,10 @@ private:
 };
 
 extern StMenu* TheStMenu;
+
+// A framework string as an 8-bit path or name in dest, a buffer of size
+// bytes. A text that does not fit is refused (false, dest unchanged), never
+// cut into another path.
+bool WxStringToPath(char* dest, std::size_t size, const wxString& s);
 // The help window opened last, or null.
 extern wxFrame* ThePomocFrame;

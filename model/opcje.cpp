@@ -2,6 +2,6 @@
 
 char* BackgroundPath = nullptr;
 char* TileFolder = nullptr;
-Rgb TextColour{255, 255, 0};
-Rgb HighlightColour{0, 224, 5};
+Rgb TextColour = InitialTextColour;
+Rgb HighlightColour = InitialHighlightColour;
 int ConfirmComputerMove = 0;

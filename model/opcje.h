@@ -5,6 +5,9 @@
 
 #include "model/kolor.h"
 
+constexpr Rgb InitialTextColour{255, 255, 0};
+constexpr Rgb InitialHighlightColour{0, 224, 5};
+
 extern char* BackgroundPath;    // the tiled background picture
 extern char* TileFolder;        // folder of the tile and square pictures
 extern Rgb TextColour;          // texts of the game window

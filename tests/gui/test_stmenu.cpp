@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/filedlg.h>
 
 #include "menu/myapp.h"
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
+#include "menu/wybor_pliku.h"
 #include "model/slownik.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
@@ -27,6 +29,9 @@ protected:
         // The fixture tree sets the option globals; start-up sets them itself.
         FreeOptionPaths();
         FreeSquarePicturePaths();
+        TextColour = InitialTextColour;
+        HighlightColour = InitialHighlightColour;
+        ConfirmComputerMove = 0;
     }
     void TearDown() override
     {
@@ -236,4 +241,64 @@ TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
     m->Close();
     PumpEvents();
     EXPECT_EQ(TheStMenu, nullptr);
+}
+
+TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
+{
+    StMenu* m = Start();
+    const std::string folder = std::string(InstallFolder) + "graf/plansza/two";
+    Ustawienia style;
+    std::strcpy(style.BackgroundPath, (std::string(InstallFolder) + "graf/tlo/other.JPG").c_str());
+    std::strcpy(style.TileFolder, folder.c_str());
+    std::strcpy(style.DictionaryPath, "ignored.slo");
+    style.TextColour = {9, 8, 7};
+    style.HighlightColour = {1, 1, 1};
+    style.ConfirmComputerMove = 1;
+    const std::string stylePath = tree.Path() + "/style/two.tmt";
+    std::filesystem::create_directories(tree.Path() + "/style");
+    ASSERT_EQ(WriteSettingsFile(stylePath.c_str(), style), 0);
+    tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
+
+    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
+        auto* files = dynamic_cast<ChooseFileDialog*>(d);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->GetMessage(), "Choose style file");
+        EXPECT_EQ(files->GetWildcard(), "*.tmt");
+        files->SetPath(ToWx(stylePath.c_str()));
+    });
+    Click(m->styleButton, ID_STYLE);
+    EXPECT_EQ(m->Busy, 0);
+    EXPECT_EQ(std::string(TileFolder), folder);
+    EXPECT_EQ(SquarePicturePaths[SqPlain], folder + "/pblank.JPG");
+    EXPECT_EQ(TextColour, (Rgb{9, 8, 7}));
+    EXPECT_EQ(ConfirmComputerMove, 0); // not part of a style
+    EXPECT_STREQ(DictionaryPath, DefaultDictionaryPath);
+    EXPECT_EQ(m->background->GetWidth(), 50);
+    Ustawienia saved;
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    EXPECT_EQ(std::string(saved.TileFolder), folder);
+
+    // Cancelled, or a bad file: nothing changes and nothing is written.
+    std::filesystem::remove(SettingsFile());
+    AnswerNextDialog(wxID_CANCEL);
+    Click(m->styleButton, ID_STYLE);
+    tree.Picture("style/bad.tmt", 2, 2, *wxRED); // a JPEG is no style
+    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
+        dynamic_cast<ChooseFileDialog*>(d)->SetPath(ToWx((tree.Path() + "/style/bad.tmt").c_str()));
+    });
+    Click(m->styleButton, ID_STYLE);
+    EXPECT_EQ(std::string(TileFolder), folder);
+    EXPECT_EQ(m->Busy, 0);
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
+{
+    tree.Remove("graf/tlo/tlo2.JPG");
+    StMenu* m = Start();
+    EXPECT_FALSE(m->background->IsOk());
+    m->Refresh();
+    m->Update();
+    PumpEvents();
+    SUCCEED(); // the paint ended: an empty picture is not tiled
 }

@@ -17,8 +17,6 @@
 using Bytes = std::vector<std::uint8_t>;
 
 // The option colours before any settings are read.
-constexpr Rgb InitialTextColour{255, 255, 0};
-constexpr Rgb InitialHighlightColour{0, 224, 5};
 
 // The bytes of a valid record with the given background, tile folder and
 // colours, the dictionary "a/slo.slo", seats Ewa, Computer III, none and Jan,

@@ -1,0 +1,38 @@
+#include "menu/wybor_pliku.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/generic/filectrlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+ChooseFileDialog::ChooseFileDialog(wxWindow* parent, const wxString& message,
+                                   const wxString& folder, const wxString& wildcard, long style,
+                                   const wxString& name)
+    : wxDialog(parent, wxID_ANY, message, wxDefaultPosition, wxSize(240, 270),
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER, name),
+      message_(message), wildcard_(wildcard), style_(style)
+{
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(new wxStaticText(this, wxID_ANY, message), 0, wxALL, 4);
+    files_ = new wxGenericFileCtrl(this, wxID_ANY, folder, wxEmptyString, wildcard,
+                                   wxFC_OPEN | wxFC_NOSHOWHIDDEN);
+    // The control leaves its folder unset until told explicitly.
+    files_->SetDirectory(folder);
+    sizer->Add(files_, 1, wxEXPAND | wxLEFT | wxRIGHT, 4);
+    sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 4);
+    SetSizer(sizer);
+    Bind(wxEVT_BUTTON, &ChooseFileDialog::OnOk, this, wxID_OK);
+}
+
+wxString ChooseFileDialog::GetPath() const { return files_->GetPath(); }
+
+void ChooseFileDialog::SetPath(const wxString& path) { files_->SetPath(path); }
+
+void ChooseFileDialog::OnOk(wxCommandEvent& event)
+{
+    if ((style_ & wxFD_FILE_MUST_EXIST) && !wxFileName::FileExists(GetPath()))
+        return;
+    event.Skip();
+}
