@@ -110,7 +110,7 @@ void Gra::NewGame(int players_, int humans_)
     std::srand(static_cast<unsigned>(std::rand()));
     firstMove = 1;
     scorelessTurns = 0;
-    // 1 to 4 by the Part; anything else is kept inside the player table.
+    // A game has 1 to 4 players; any other count is kept inside the player table.
     players = players_ < 0 ? 0 : players_ > MaxPlayers ? MaxPlayers : players_;
     humans = humans_;
     current = players > 0 ? std::rand() % players : 0; // no rand() % 0
