@@ -50,15 +50,10 @@ constexpr std::size_t StylePathBytes = 256;
 
 const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
 
-// A borderless bitmap button, so it is exactly its picture's size.
 wxBitmapButton* PictureButton(wxWindow* parent, int id, const char* picture, wxPoint pos,
                               wxSize size)
 {
-    const wxBitmap bitmap = LoadPicture(picture);
-    auto* button = new wxBitmapButton;
-    button->Create(parent, id, bitmap.IsOk() ? bitmap : wxBitmap(size.x, size.y), pos, size,
-                   wxBU_AUTODRAW | wxBORDER_NONE, wxDefaultValidator, "button");
-    return button;
+    return CreatePictureButton(parent, id, LoadPicture(picture), pos, size);
 }
 
 } // namespace

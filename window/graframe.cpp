@@ -73,14 +73,8 @@ GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size
         {goButton, ID_BTN_GO, BtnGo, {0, 240}, {240, 30}},
         {closeButton, ID_BTN_CLOSE, BtnClose, {220, 0}, {20, 20}},
     };
-    for (const auto& b : buttons) {
-        // Borderless, so the button is exactly its picture's size.
-        const wxBitmap& picture = *buttonBitmaps[b.picture];
-        b.button = new wxBitmapButton;
-        b.button->Create(this, b.id, picture.IsOk() ? picture : wxBitmap(b.size.x, b.size.y),
-                         b.pos, b.size, wxBU_AUTODRAW | wxBORDER_NONE, wxDefaultValidator,
-                         "button");
-    }
+    for (const auto& b : buttons)
+        b.button = CreatePictureButton(this, b.id, *buttonBitmaps[b.picture], b.pos, b.size);
     if (!TheGra || TheGra->humans < 2)
         goButton->Show(false);
 

@@ -40,3 +40,12 @@ wxBitmap LoadPicture(const char* logicalPath)
         image.LoadFile(WxRealPath(logicalPath), wxBITMAP_TYPE_JPEG, -1);
     return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
+
+wxBitmapButton* CreatePictureButton(wxWindow* parent, int id, const wxBitmap& picture,
+                                    const wxPoint& pos, const wxSize& size)
+{
+    auto* button = new wxBitmapButton;
+    button->Create(parent, id, picture.IsOk() ? picture : wxBitmap(size.x, size.y), pos, size,
+                   wxBU_AUTODRAW | wxBORDER_NONE, wxDefaultValidator, "button");
+    return button;
+}

@@ -1,8 +1,10 @@
-// The tiled background of the start and game windows, and the off-screen
-// bitmaps in which both compose their full repaints.
+// What the start and game windows share for drawing: the off-screen bitmaps
+// of their full repaints, the tiled background, picture loading and the
+// picture buttons.
 #pragma once
 
 #include <wx/bitmap.h>
+#include <wx/bmpbuttn.h>
 #include <wx/dc.h>
 
 // 240 by 270 and 240 by 240 pixels, created at start-up.
@@ -19,3 +21,8 @@ void TileBackground(wxDC& dc, const wxBitmap* picture, const wxSize& client);
 // A picture file as a bitmap: an empty bitmap (never drawn) when the file
 // does not load as a JPEG.
 wxBitmap LoadPicture(const char* logicalPath);
+
+// A bitmap button that is exactly its picture: borderless, of the given size.
+// A picture that did not load leaves a plain button of that size.
+wxBitmapButton* CreatePictureButton(wxWindow* parent, int id, const wxBitmap& picture,
+                                    const wxPoint& pos, const wxSize& size);
