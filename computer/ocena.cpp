@@ -54,23 +54,28 @@ double PremiumRiskFactor(int multiplier, int distance)
     return factors[multiplier - 2][distance - 1];
 }
 
-int RiskAdjustedScore(int raw)
+double RiskFactorAt(bool across, int x, int y)
 {
     double factor = 1.0;
-    if (Szukanie.candidateCount > 0) {
-        const int x = Szukanie.startX, y = Szukanie.startY;
-        const int along = Szukanie.across ? y : x;
-        for (int d = 1; d <= RiskReach; ++d)
-            for (const int c : {along - d, along + d}) {
-                if (c < 1 || c > BoardSize)
-                    continue;
-                const Pole& p = Szukanie.across ? Plansza[x][c] : Plansza[c][y];
-                if (p.tile || p.wordMultiplier <= 1)
-                    continue;
-                const double f = PremiumRiskFactor(p.wordMultiplier, d);
-                if (f > factor)
-                    factor = f;
-            }
-    }
+    const int along = across ? y : x;
+    for (int d = 1; d <= RiskReach; ++d)
+        for (const int c : {along - d, along + d}) {
+            if (c < 1 || c > BoardSize)
+                continue;
+            const Pole& p = across ? Plansza[x][c] : Plansza[c][y];
+            if (p.tile || p.wordMultiplier <= 1)
+                continue;
+            const double f = PremiumRiskFactor(p.wordMultiplier, d);
+            if (f > factor)
+                factor = f;
+        }
+    return factor;
+}
+
+int RiskAdjustedScore(int raw)
+{
+    const double factor = Szukanie.candidateCount > 0
+                              ? RiskFactorAt(Szukanie.across, Szukanie.startX, Szukanie.startY)
+                              : 1.0;
     return static_cast<int>(raw / factor);
 }

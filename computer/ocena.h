@@ -14,6 +14,9 @@ int ScoreCandidateMove();
 // across the line from the word's first square: 1.0 beyond distance 3.
 double PremiumRiskFactor(int multiplier, int distance);
 
-// raw divided by the largest risk factor of the empty word squares within 5
-// squares of the candidate's first square, across its line; truncated.
+// The largest risk factor of the empty word squares within 5 squares of
+// (x, y) across the line of a word along the row (across) or the column.
+double RiskFactorAt(bool across, int x, int y);
+
+// raw divided by the risk factor at the candidate's first square, truncated.
 int RiskAdjustedScore(int raw);

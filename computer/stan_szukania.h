@@ -16,9 +16,13 @@
 constexpr int MaxMoveBlanks = 2;    // the bag's blanks: at most two in one move
 constexpr int BlankIndex = 27;      // the rack counter of the blanks
 
+// A tile in the line buffer that no word can pass through (a blank without
+// a letter).
+constexpr Tile UnusableLetter = 0xFF;
+
 // One square of the line being searched.
 struct LineSlot {
-    Tile letter = 0;                // 0 empty; a tile's letter (a blank's letter)
+    Tile letter = 0;                // 0 empty; a tile's letter (a blank's), or UnusableLetter
     std::uint8_t anchor = 0;        // the square's anchor flag
     std::uint8_t open = 0;          // empty, no anchor, touching no tile
     LetterBits set = 0;             // letters allowed here along the line

@@ -1,7 +1,10 @@
 #include "computer/szukanie.h"
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 
+#include "computer/granica.h"
 #include "computer/kotwice.h"
 #include "computer/ocena.h"
 #include "model/gra.h"
@@ -42,20 +45,30 @@ const LetterBits PlaceableBits = [] {
     return bits;
 }();
 
-// A board tile that no word can pass through (a blank without a letter).
-constexpr Tile UnusableLetter = 0xFF;
-
 // What one search keeps besides Szukanie.
 struct SearchRun {
     int level = 0;
     int stopAbove = INT_MAX;        // the early stop of levels I and II
+    RackBound rack;                 // the whole rack
     LetterBits rackLetters = 0;     // letters with a tile left on the rack
+    int lettersOfValue[MaxLetterValue + 1] = {}; // letter tiles left, by value
+    // The word being built, scored as far as it goes: the sum of its letters
+    // (premiums of its new tiles included), the product of its new tiles'
+    // word multipliers, its cross words and its number of new tiles.
+    int sum = 0, product = 1, cross = 0, tiles = 0;
+    LineBound line;                 // the bounds of the current line
+    // Entry n bounds, in the level's ranking, every candidate at the current
+    // anchor whose left part has n letters or more.
+    int leftPartBound[RackSlots + 2] = {};
 } Run;
 
 bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
 
+// The small steps of the search's inner loops are inlined into them (the
+// recursive loops are too large for the compiler to inline them itself).
+
 // The letters the rack can still supply: its letters, or any with a blank.
-LetterBits Available()
+[[gnu::always_inline]] inline LetterBits Available()
 {
     const bool blank = Szukanie.rack[BlankIndex] > 0 && Szukanie.blanksInUse < MaxMoveBlanks;
     return Run.rackLetters | (blank ? PlaceableBits : 0);
@@ -63,11 +76,12 @@ LetterBits Available()
 
 // Takes a tile for letter index i at word position len: a letter tile while
 // one is left, else a blank. Returns whether it was a blank.
-bool TakeTile(int i, int len)
+[[gnu::always_inline]] inline bool TakeTile(int i, int len)
 {
     if (Szukanie.rack[i] > 0) {
         if (--Szukanie.rack[i] == 0)
             Run.rackLetters &= ~Bit(i);
+        --Run.lettersOfValue[IndexValue(i)];
         return false;
     }
     --Szukanie.rack[BlankIndex];
@@ -75,17 +89,98 @@ bool TakeTile(int i, int len)
     return true;
 }
 
-void GiveTileBack(int i, bool blank)
+[[gnu::always_inline]] inline void GiveTileBack(int i, bool blank)
 {
     if (blank) {
         Szukanie.blankPositions[--Szukanie.blanksInUse] = -1;
         ++Szukanie.rack[BlankIndex];
-    } else if (Szukanie.rack[i]++ == 0) {
-        Run.rackLetters |= Bit(i);
+        return;
     }
+    if (Szukanie.rack[i]++ == 0)
+        Run.rackLetters |= Bit(i);
+    ++Run.lettersOfValue[IndexValue(i)];
 }
 
 int& StartAlongLine() { return Szukanie.across ? Szukanie.startX : Szukanie.startY; }
+
+// The best move's score in the level's ranking.
+int BestScore() { return Run.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
+
+// A raw score in the level's ranking for a word starting at position start.
+int RankedScore(int raw, int start)
+{
+    if (raw < 0 || Run.level < 4)
+        return raw;
+    return static_cast<int>(raw / Run.line.RiskFactor(start));
+}
+
+// Whether the candidates of a branch, scoring at most raw from position
+// start, may hold one that becomes the best move.
+bool MayBeat(int raw, int start)
+{
+    return !TheSearchControl.prune || RankedScore(raw, start) > BestScore();
+}
+
+// The bound of every word that goes on from the empty square pos.
+int BoundFrom(int pos, const int* lettersLeft)
+{
+    return Run.line.Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, lettersLeft);
+}
+
+// Adds a new tile of letter index i (a blank or not) on position pos to
+// Run's score of the word.
+[[gnu::always_inline]] inline void ScoreNewTile(int pos, int i, bool blank)
+{
+    const SquareBound& b = Run.line[pos];
+    const int v = blank ? 0 : IndexValue(i);
+    const int counted = v == b.colourClass ? 3 * v : v;
+    Run.sum += counted;
+    Run.product *= b.wordMultiplier;
+    if (b.crossWord)
+        Run.cross += (b.crossSum + counted) * b.wordMultiplier;
+    ++Run.tiles;
+}
+
+// Run's score of the word's first len letters as they now lie.
+void ScoreWordStart(int len)
+{
+    Run.sum = Run.cross = Run.tiles = 0;
+    Run.product = 1;
+    const int start = StartAlongLine();
+    for (int i = 0; i < len; ++i) {
+        if (Szukanie.line[start + i].letter) {
+            Run.sum += Run.line[start + i].value;
+            continue;
+        }
+        bool blank = false;
+        for (int b = 0; b < Szukanie.blanksInUse; ++b)
+            blank |= Szukanie.blankPositions[b] == i;
+        ScoreNewTile(start + i, Placeable.index[static_cast<Tile>(Szukanie.word[i])], blank);
+    }
+}
+
+// Run's leftPartBound for the anchor at pos: left parts on the free squares
+// before it, each square filled by the best rack letter for it.
+void BoundLeftParts(int pos, int limit)
+{
+    const int longest = std::min(limit, Run.rack.tiles - 1);
+    int* bound = Run.leftPartBound;
+    int sum = 0, product = 1;
+    for (int n = 0; n < static_cast<int>(std::size(Run.leftPartBound)); ++n) {
+        if (n > longest) {
+            bound[n] = -1;
+            continue;
+        }
+        if (n > 0) {
+            sum += Run.line[pos - n].value;
+            product *= Run.line[pos - n].wordMultiplier;
+        }
+        bound[n] = RankedScore(
+            Run.line.Ending(pos, sum, product, 0, n, Run.rack.lettersOfValue), pos - n);
+    }
+    for (int n = longest - 1; n >= 0; --n)
+        bound[n] = std::max(bound[n], bound[n + 1]);
+}
 
 bool TouchesTile(int x, int y)
 {
@@ -106,6 +201,7 @@ void FillLine(int n)
         slot.open = !border && !p.tile && !p.anchor && !TouchesTile(x, y);
         slot.set = border ? 0 : (Szukanie.across ? p.acrossSet : p.downSet).Word();
     }
+    Run.line.Prepare(Szukanie.across, n, Run.rack);
 }
 
 // The words through the anchor at position pos of the current line.
@@ -119,14 +215,19 @@ void SearchAnchor(int pos)
         int limit = 0;
         while (line[pos - 1 - limit].open)
             ++limit;
+        BoundLeftParts(pos, limit);
+        if (TheSearchControl.prune && Run.leftPartBound[0] <= BestScore())
+            return;
         StartAlongLine() = pos;
         LeftPart(pos, word, 0, TopLevelList, 0, limit);
         return;
     }
     // The tiles before the anchor begin the word; no rack letter goes there.
-    int first = pos;
+    int first = pos, sum = 0;
     while (line[first - 1].letter)
-        --first;
+        sum += Run.line[--first].value;
+    if (!MayBeat(Run.line.Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first))
+        return;
     int list = TopLevelList, node = 0, len = 0;
     for (int i = first; i < pos; ++i) {
         node = 0;
@@ -154,7 +255,28 @@ void SearchPass(bool across)
     }
 }
 
-void ResetBestMove() { NajlepszyRuch = BestMove{}; }
+// Counts the rack for the search and its bounds.
+void PrepareRack()
+{
+    Szukanie.blanksInUse = 0;
+    Szukanie.blankPositions[0] = Szukanie.blankPositions[1] = -1;
+    CountRackLetters();
+    RackBound& rack = Run.rack;
+    rack = RackBound{};
+    rack.tiles = std::min(Szukanie.rack[BlankIndex], MaxMoveBlanks);
+    for (int c = 'a'; c <= 'z'; ++c) {
+        const int i = Placeable.index[c];
+        if (const int n = Szukanie.rack[i]; n > 0) {
+            rack.letters |= Bit(i);
+            rack.tiles += n;
+            rack.lettersOfValue[IndexValue(i)] += n;
+        }
+    }
+    Run.rackLetters = rack.letters;
+    std::copy(std::begin(rack.lettersOfValue), std::end(rack.lettersOfValue),
+              Run.lettersOfValue);
+    rack.available = Available();
+}
 
 void LayBestMove()
 {
@@ -169,8 +291,11 @@ void LayBestMove()
 
 void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
 {
+    ScoreWordStart(len);
     ExtendRight(anchor, word, len, list, node, false);
     if (!TheGra || limit <= 0)
+        return;
+    if (TheSearchControl.prune && Run.leftPartBound[len + 1] <= BestScore())
         return;
     const int end = Slownik::Limit();
     for (int i = list; i > 0 && i < end; ++i) {
@@ -179,7 +304,7 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
         const Wezel& c = Slownik::Node(i);
         const int index = Placeable.index[c.letter];
         // A letter without a child list cannot reach the anchor.
-        if (c.firstChild > 0 && (Available() & Bit(index)) && index) {
+        if (index && c.firstChild > 0 && (Available() & Bit(index))) {
             const bool blank = TakeTile(index, len);
             word[len] = static_cast<char>(c.letter);
             --StartAlongLine();
@@ -202,7 +327,10 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
         const int child = Slownik::FindChild(slot.letter, list, found);
         if (found) {
             word[len] = static_cast<char>(slot.letter);
+            const int sum = Run.sum;
+            Run.sum += Run.line[pos].value;
             ExtendRight(pos + 1, word, len + 1, child, found, true);
+            Run.sum = sum;
         }
         return;
     }
@@ -210,7 +338,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
     if (extended && node >= 1 && Slownik::Node(node).endOfWord)
         TryCandidate(word, len);
     const LetterBits allowed = slot.set & Available();
-    if (!allowed)
+    if (!allowed || !MayBeat(BoundFrom(pos, Run.lettersOfValue), StartAlongLine()))
         return;
     const int end = Slownik::Limit();
     for (int i = list; i > 0 && i < end; ++i) {
@@ -221,7 +349,13 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
         if (index && (allowed & Bit(index))) {
             const bool blank = TakeTile(index, len);
             word[len] = static_cast<char>(c.letter);
+            const int sum = Run.sum, product = Run.product, cross = Run.cross;
+            ScoreNewTile(pos, index, blank);
             ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
+            Run.sum = sum;
+            Run.product = product;
+            Run.cross = cross;
+            --Run.tiles;
             GiveTileBack(index, blank);
         }
         if (c.lastSibling)
@@ -265,16 +399,12 @@ void TryCandidate(char* word, int len)
         b.rawScore = raw;
         b.adjustedScore = adjusted;
         b.tileCount = s.candidateCount;
-        for (int k = 0; k < s.candidateCount; ++k) {
-            b.squares[k] = s.candidateSquares[k];
-            b.letters[k] = s.candidateLetters[k];
-        }
+        std::copy(s.candidateSquares, s.candidateSquares + s.candidateCount, b.squares);
+        std::copy(s.candidateLetters, s.candidateLetters + s.candidateCount, b.letters);
         b.letters[s.candidateCount] = 0;
         b.blankCount = s.blanksInUse;
-        for (int k = 0; k < MaxMoveBlanks; ++k)
-            b.blankTiles[k] = blankTiles[k];
-        for (int k = 0; k < LetterIndexCount; ++k)
-            b.rackAfter[k] = s.rack[k];
+        std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
+        std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
     }
 
     for (int k = 0; k < s.candidateCount; ++k) {
@@ -286,7 +416,7 @@ void TryCandidate(char* word, int len)
 
 void FindBestMove()
 {
-    ResetBestMove();
+    NajlepszyRuch = BestMove{};
     Szukanie.candidateCount = 0;
     const Gracz* player = CurrentPlayer();
     if (!player)
@@ -294,16 +424,9 @@ void FindBestMove()
     MarkAnchors(TheGra->firstMove);
     ComputeAcrossCrossSets();
     ComputeDownCrossSets();
-
-    Szukanie.blanksInUse = 0;
-    Szukanie.blankPositions[0] = Szukanie.blankPositions[1] = -1;
-    CountRackLetters();
+    PrepareRack();
     Run.level = player->Poziom;
     Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
-    Run.rackLetters = 0;
-    for (int c = 'a'; c <= 'z'; ++c)
-        if (Szukanie.rack[Placeable.index[c]] > 0)
-            Run.rackLetters |= Bit(Placeable.index[c]);
 
     SearchPass(true);
     SearchPass(false);

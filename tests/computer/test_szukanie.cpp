@@ -207,3 +207,18 @@ TEST_F(SearchTest, LevelFourRanksByTheAdjustedScore)
             Plansza[NajlepszyRuch.squares[k].x][NajlepszyRuch.squares[k].y].tile = 0;
     }
 }
+
+TEST_F(SearchTest, LateSevenTileWordIsNotPrunedAway)
+{
+    // "efxq" along row 2 over a triple word square scores 48 first; the later
+    // "eabcdfxq" down column 9 scores only 24 in letters but 74 with all
+    // seven tiles.
+    Words({"efxq", "eabcdfxq"});
+    PutTiles(9, 2, true, "e");
+    Plansza[10][2].wordMultiplier = 3;
+    Rack("abcdfxq");
+    FindBestMove();
+    EXPECT_EQ(NajlepszyRuch.rawScore, 74);
+    EXPECT_EQ(NajlepszyRuch.tileCount, 7);
+    EXPECT_EQ(NajlepszyRuch.squares[6], (Punkt{9, 9}));
+}
