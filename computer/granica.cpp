@@ -46,10 +46,10 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
         b.fillable = (slot.set & rack.available) != 0;
         for (LetterBits letters = rack.letters & slot.set; letters; letters &= letters - 1) {
             const int v = IndexValue(__builtin_ctzll(letters));
-            b.value = std::max(b.value, v == b.colourClass ? 3 * v : v);
+            b.value = std::max(b.value, CountedValue(v, b.colourClass));
         }
         if (b.fillable && b.colourClass > 0 && b.colourClass <= MaxLetterValue)
-            tileCount_[b.colourClass] = 3 * b.colourClass;
+            tileCount_[b.colourClass] = CountedValue(b.colourClass, b.colourClass);
         const int dx = across ? 0 : 1, dy = across ? 1 : 0;
         for (const int step : {-1, 1})
             for (int cx = x + step * dx, cy = y + step * dy; Plansza[cx][cy].tile;

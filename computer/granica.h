@@ -19,6 +19,10 @@ constexpr int MaxLetterValue = 5;
 extern const std::array<int, LetterIndexCount> IndexValues;
 inline int IndexValue(int index) { return IndexValues[index]; }
 
+// What a letter of value v counts on a new tile's square of the colour
+// class: three times when they are equal (the scoring rule's letter premium).
+inline int CountedValue(int v, int colourClass) { return v == colourClass ? 3 * v : v; }
+
 // What the bound needs to know of one square of the line being searched.
 struct SquareBound {
     int value = 0;          // a tile's value; on an empty square the most a rack letter counts

@@ -121,19 +121,12 @@ bool MayBeat(int raw, int start)
     return !TheSearchControl.prune || RankedScore(raw, start) > BestScore();
 }
 
-// The bound of every word that goes on from the empty square pos.
-int BoundFrom(int pos, const int* lettersLeft)
-{
-    return Run.line.Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, lettersLeft);
-}
-
 // Adds a new tile of letter index i (a blank or not) on position pos to
 // Run's score of the word.
 [[gnu::always_inline]] inline void ScoreNewTile(int pos, int i, bool blank)
 {
     const SquareBound& b = Run.line[pos];
-    const int v = blank ? 0 : IndexValue(i);
-    const int counted = v == b.colourClass ? 3 * v : v;
+    const int counted = CountedValue(blank ? 0 : IndexValue(i), b.colourClass);
     Run.sum += counted;
     Run.product *= b.wordMultiplier;
     if (b.crossWord)
@@ -278,6 +271,30 @@ void PrepareRack()
     rack.available = Available();
 }
 
+// For each node of the sibling list from list whose letter is in allowed
+// (and has a child list, with needChild): takes a tile for it, puts its
+// letter at word[len], calls visit(node, its record, letter index, whether
+// the tile is a blank) and gives the tile back. Stops at the early stop.
+template <class Visit>
+void ForEachLetter(int list, LetterBits allowed, bool needChild, char* word, int len, Visit visit)
+{
+    const int end = Slownik::Limit();
+    for (int i = list; i > 0 && i < end; ++i) {
+        if (Stopped())
+            return;
+        const Wezel& c = Slownik::Node(i);
+        const int index = Placeable.index[c.letter];
+        if (index && (allowed & Bit(index)) && (!needChild || c.firstChild > 0)) {
+            const bool blank = TakeTile(index, len);
+            word[len] = static_cast<char>(c.letter);
+            visit(i, c, index, blank);
+            GiveTileBack(index, blank);
+        }
+        if (c.lastSibling)
+            break;
+    }
+}
+
 void LayBestMove()
 {
     for (int k = 0; k < NajlepszyRuch.tileCount; ++k) {
@@ -297,24 +314,12 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
         return;
     if (TheSearchControl.prune && Run.leftPartBound[len + 1] <= BestScore())
         return;
-    const int end = Slownik::Limit();
-    for (int i = list; i > 0 && i < end; ++i) {
-        if (Stopped())
-            return;
-        const Wezel& c = Slownik::Node(i);
-        const int index = Placeable.index[c.letter];
-        // A letter without a child list cannot reach the anchor.
-        if (index && c.firstChild > 0 && (Available() & Bit(index))) {
-            const bool blank = TakeTile(index, len);
-            word[len] = static_cast<char>(c.letter);
-            --StartAlongLine();
-            LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
-            ++StartAlongLine();
-            GiveTileBack(index, blank);
-        }
-        if (c.lastSibling)
-            break;
-    }
+    // A letter without a child list cannot reach the anchor.
+    ForEachLetter(list, Available(), true, word, len, [&](int i, const Wezel& c, int, bool) {
+        --StartAlongLine();
+        LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
+        ++StartAlongLine();
+    });
 }
 
 void ExtendRight(int pos, char* word, int len, int list, int node, bool extended)
@@ -338,29 +343,22 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
     if (extended && node >= 1 && Slownik::Node(node).endOfWord)
         TryCandidate(word, len);
     const LetterBits allowed = slot.set & Available();
-    if (!allowed || !MayBeat(BoundFrom(pos, Run.lettersOfValue), StartAlongLine()))
+    if (!allowed)
         return;
-    const int end = Slownik::Limit();
-    for (int i = list; i > 0 && i < end; ++i) {
-        if (Stopped())
-            return;
-        const Wezel& c = Slownik::Node(i);
-        const int index = Placeable.index[c.letter];
-        if (index && (allowed & Bit(index))) {
-            const bool blank = TakeTile(index, len);
-            word[len] = static_cast<char>(c.letter);
-            const int sum = Run.sum, product = Run.product, cross = Run.cross;
-            ScoreNewTile(pos, index, blank);
-            ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
-            Run.sum = sum;
-            Run.product = product;
-            Run.cross = cross;
-            --Run.tiles;
-            GiveTileBack(index, blank);
-        }
-        if (c.lastSibling)
-            break;
-    }
+    const int bound =
+        Run.line.Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
+    if (!MayBeat(bound, StartAlongLine()))
+        return;
+    ForEachLetter(list, allowed, false, word, len,
+                  [&](int i, const Wezel& c, int index, bool blank) {
+                      const int sum = Run.sum, product = Run.product, cross = Run.cross;
+                      ScoreNewTile(pos, index, blank);
+                      ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
+                      Run.sum = sum;
+                      Run.product = product;
+                      Run.cross = cross;
+                      --Run.tiles;
+                  });
 }
 
 void TryCandidate(char* word, int len)
@@ -392,9 +390,7 @@ void TryCandidate(char* word, int len)
     const int adjusted = RiskAdjustedScore(raw);
     if (TheSearchControl.onCandidate)
         TheSearchControl.onCandidate(raw, adjusted);
-    const bool better = Run.level < 4 ? raw > NajlepszyRuch.rawScore
-                                      : adjusted > NajlepszyRuch.adjustedScore;
-    if (better) {
+    if ((Run.level < 4 ? raw : adjusted) > BestScore()) {
         BestMove& b = NajlepszyRuch;
         b.rawScore = raw;
         b.adjustedScore = adjusted;
