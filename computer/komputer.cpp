@@ -1,10 +1,15 @@
 #include "computer/komputer.h"
 
+#include "computer/szukanie.h"
+
 Komputer::Komputer(const char* name, int poziom) : Gracz(name)
 {
     computer = 1;
     Poziom = poziom;
 }
 
-// Until the move search is wired in (computer-player issue): no move found.
-int Komputer::Ruch() { return 1; }
+int Komputer::Ruch()
+{
+    FindBestMove();
+    return NajlepszyRuch.tileCount > 0 ? 0 : 1;
+}

@@ -1,0 +1,133 @@
+#include "computer/granica.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
+#include "computer/ocena.h"
+#include "model/plansza.h"
+#include "model/punktacja.h"
+
+namespace {
+
+constexpr int LetterValues[4] = {1, 2, 3, 5};
+
+} // namespace
+
+const std::array<int, LetterIndexCount> IndexValues = [] {
+    std::array<int, LetterIndexCount> values{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        values[LetterIndex(static_cast<Tile>(c))] = LetterValue(static_cast<Tile>(c));
+    return values;
+}();
+
+
+void LineBound::Prepare(bool across, int n, const RackBound& rack)
+{
+    across_ = across;
+    line_ = n;
+    rackTiles_ = rack.tiles;
+    for (int v = 0; v <= MaxLetterValue; ++v)
+        tileCount_[v] = v;
+    for (int pos = 0; pos < BoardSpan; ++pos) {
+        const int x = across ? pos : n, y = across ? n : pos;
+        const Pole& p = Plansza[x][y];
+        const LineSlot& slot = Szukanie.line[pos];
+        SquareBound& b = squares_[pos];
+        b = SquareBound{};
+        riskFactor_[pos] = 0;
+        endsFound_[pos] = false;
+        b.colourClass = p.colourClass;
+        b.wordMultiplier = p.wordMultiplier;
+        if (slot.letter) {
+            b.value = LetterValue(p.tile);
+            continue;
+        }
+        b.fillable = (slot.set & rack.available) != 0;
+        for (LetterBits letters = rack.letters & slot.set; letters; letters &= letters - 1) {
+            const int v = IndexValue(__builtin_ctzll(letters));
+            b.value = std::max(b.value, CountedValue(v, b.colourClass));
+        }
+        if (b.fillable && b.colourClass > 0 && b.colourClass <= MaxLetterValue)
+            tileCount_[b.colourClass] = CountedValue(b.colourClass, b.colourClass);
+        const int dx = across ? 0 : 1, dy = across ? 1 : 0;
+        for (const int step : {-1, 1})
+            for (int cx = x + step * dx, cy = y + step * dy; Plansza[cx][cy].tile;
+                 cx += step * dx, cy += step * dy) {
+                b.crossWord = true;
+                b.crossSum += LetterValue(Plansza[cx][cy].tile);
+            }
+        if (b.crossWord)
+            b.cross = (b.crossSum + b.value) * b.wordMultiplier;
+    }
+    std::copy(std::begin(LetterValues), std::end(LetterValues), valueOrder_);
+    std::stable_sort(valueOrder_, valueOrder_ + 4,
+                     [this](int a, int b) { return tileCount_[a] > tileCount_[b]; });
+}
+
+void LineBound::FindEnds(int pos)
+{
+    End furthest[RackSlots + 1];
+    End at;
+    const LineSlot* line = Szukanie.line;
+    for (int j = pos; j <= BoardSize; ++j) {
+        const SquareBound& b = squares_[j];
+        if (!line[j].letter) {
+            if (!b.fillable || at.added == RackSlots)
+                break;
+            ++at.added;
+            at.bySquare += b.value;
+            at.product *= b.wordMultiplier;
+            at.cross += b.cross;
+        } else if (line[j].letter == UnusableLetter) {
+            break;
+        } else {
+            at.old += b.value;
+        }
+        if (!line[j + 1].letter) {
+            at.valid = true;
+            furthest[at.added] = at;
+        }
+    }
+    End best;
+    for (int k = 0; k <= RackSlots; ++k) {
+        if (furthest[k].valid)
+            best = furthest[k];
+        ends_[pos][k] = best;
+    }
+    endsFound_[pos] = true;
+}
+
+int LineBound::BestTiles(int k, const int* lettersLeft) const
+{
+    int total = 0;
+    for (const int v : valueOrder_) {
+        const int n = std::min(k, lettersLeft[v]);
+        total += n * tileCount_[v];
+        k -= n;
+    }
+    return total;
+}
+
+int LineBound::Ending(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft)
+{
+    const int spare = std::min(rackTiles_ - tiles, RackSlots);
+    if (spare <= 0)
+        return -1;
+    if (!endsFound_[pos])
+        FindEnds(pos);
+    const End& e = ends_[pos][spare];
+    if (!e.valid)
+        return -1;
+    const int letters = std::min(e.bySquare, BestTiles(e.added, lettersLeft));
+    return (sum + e.old + letters) * product * e.product + cross + e.cross
+           + (tiles + e.added == RackSlots ? AllTilesBonus : 0);
+}
+
+double LineBound::RiskFactor(int start)
+{
+    double& f = riskFactor_[start];
+    if (f == 0)
+        f = across_ ? RiskFactorAt(true, start, line_) : RiskFactorAt(false, line_, start);
+    return f;
+}

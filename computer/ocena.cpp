@@ -1,0 +1,81 @@
+#include "computer/ocena.h"
+
+#include <initializer_list>
+
+#include "computer/stan_szukania.h"
+#include "model/plansza.h"
+#include "model/punktacja.h"
+
+namespace {
+
+// The candidate's squares as flags on the board while it is scored, so that
+// the scoring rule's new-tile test is one load.
+bool CandidateSquare[BoardSpan][BoardSpan];
+
+bool IsCandidateSquare(int x, int y) { return CandidateSquare[x][y]; }
+
+// Marks the candidate's squares for as long as it lives.
+class MarkedCandidate {
+public:
+    MarkedCandidate() { Mark(true); }
+    ~MarkedCandidate() { Mark(false); }
+    MarkedCandidate(const MarkedCandidate&) = delete;
+    MarkedCandidate& operator=(const MarkedCandidate&) = delete;
+
+private:
+    static void Mark(bool on)
+    {
+        for (int k = 0; k < Szukanie.candidateCount; ++k)
+            CandidateSquare[Szukanie.candidateSquares[k].x][Szukanie.candidateSquares[k].y] = on;
+    }
+};
+
+constexpr int RiskReach = 5;
+
+} // namespace
+
+int ScoreCandidateWord(int x, int y, bool across)
+{
+    const MarkedCandidate marks;
+    return ScoreWordWith(x, y, across, IsCandidateSquare);
+}
+
+int ScoreCandidateMove()
+{
+    const MarkedCandidate marks;
+    return ScoreMoveWith(Szukanie.candidateSquares, Szukanie.candidateCount, IsCandidateSquare);
+}
+
+double PremiumRiskFactor(int multiplier, int distance)
+{
+    static const double factors[2][3] = {{1.18, 1.16, 1.12}, {1.33, 1.27, 1.19}};
+    if ((multiplier != 2 && multiplier != 3) || distance < 1 || distance > 3)
+        return 1.0;
+    return factors[multiplier - 2][distance - 1];
+}
+
+double RiskFactorAt(bool across, int x, int y)
+{
+    double factor = 1.0;
+    const int along = across ? y : x;
+    for (int d = 1; d <= RiskReach; ++d)
+        for (const int c : {along - d, along + d}) {
+            if (c < 1 || c > BoardSize)
+                continue;
+            const Pole& p = across ? Plansza[x][c] : Plansza[c][y];
+            if (p.tile || p.wordMultiplier <= 1)
+                continue;
+            const double f = PremiumRiskFactor(p.wordMultiplier, d);
+            if (f > factor)
+                factor = f;
+        }
+    return factor;
+}
+
+int RiskAdjustedScore(int raw)
+{
+    const double factor = Szukanie.candidateCount > 0
+                              ? RiskFactorAt(Szukanie.across, Szukanie.startX, Szukanie.startY)
+                              : 1.0;
+    return static_cast<int>(raw / factor);
+}
