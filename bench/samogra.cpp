@@ -75,10 +75,7 @@ void PlayGame(int players, int level, std::mt19937& rng, std::vector<Position>& 
     gra.players = players;
     for (int k = 0; k < players; ++k)
         gra.player[k] = new Komputer("", level);
-    gra.bag = new Worek;
-    for (int i = 1; i < LetterIndexCount; ++i)
-        for (int n = InitialLetterCount(IndexLetter(i)); n > 0; --n)
-            gra.bag->tiles[gra.tilesLeft++] = IndexLetter(i);
+    gra.FillBag();
     Shuffle(gra, rng);
     for (int k = 0; k < players; ++k)
         Refill(gra, *gra.player[k]->rack);

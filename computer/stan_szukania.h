@@ -13,7 +13,7 @@
 #include "model/punkt.h"
 #include "model/zbior_liter.h"
 
-constexpr int MaxMoveBlanks = 2;    // the bag's blanks: at most two in one move
+constexpr int MaxMoveBlanks = BlankTiles; // at most two blanks in one move
 constexpr int BlankIndex = 27;      // the rack counter of the blanks
 
 // A tile in the line buffer that no word can pass through (a blank without

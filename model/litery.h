@@ -20,3 +20,4 @@ int LetterValue(Tile c);              // points of c, 0 for the blank
 
 constexpr int BagSize = 100;
 constexpr int RackSlots = 7;
+constexpr int BlankTiles = 2; // blanks in the bag: at most two lie on a board

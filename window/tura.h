@@ -9,7 +9,7 @@
 #include "model/litery.h"
 #include "model/punkt.h"
 
-constexpr int MaxBlanks = 2;
+constexpr int MaxBlanks = BlankTiles;
 
 struct Tura {
     // Tiles laid this turn, in placing order: 'a'..'z' or 'X' for a blank.

@@ -1,4 +1,4 @@
-// A computer player: its flag and strength, its placeholder move, and its
+// A computer player: its flag and strength, its move without a game, and its
 // release through a Gracz pointer (checked for double or missing frees under
 // the sanitizer build).
 #include "computer/komputer.h"
@@ -12,7 +12,7 @@ TEST(Players, ComputerPlayer)
     EXPECT_EQ(p->Poziom, 3);
     EXPECT_STREQ(p->name, "Comp");
     EXPECT_EQ(p->rack->Count(), 0);
-    EXPECT_EQ(p->Ruch(), 1) << "no search yet: no move found";
+    EXPECT_EQ(p->Ruch(), 1) << "no running game: no move";
     delete p;
 }
 
