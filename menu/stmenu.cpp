@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include <wx/colordlg.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/filedlg.h>
+#include <wx/splash.h>
+#include <wx/utils.h>
 
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
@@ -43,10 +46,23 @@ wxBEGIN_EVENT_TABLE(StMenu, wxFrame)
     EVT_CLOSE(StMenu::OnClose)
 wxEND_EVENT_TABLE()
 
+const char BackgroundFolder[] = "Program Files\\Venk's Zertanik Dezoze EN\\/tlo";
+const char DictionaryFolder[] = "Program Files\\Venk's Zertanik Dezoze EN\\/slowniki";
+
 namespace {
 
 // Room for a path chosen in a file dialog.
 constexpr std::size_t StylePathBytes = 256;
+
+// Whether every byte is 7-bit: such a path names the same file to the C
+// library and to the framework.
+bool PlainPath(const std::string& path)
+{
+    for (unsigned char c : path)
+        if (c > 127)
+            return false;
+    return true;
+}
 
 const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
 
@@ -275,23 +291,83 @@ void StMenu::OnClose(wxCloseEvent&)
     OnQuitButton(quit);
 }
 
-void StMenu::OnChooseBackground(wxCommandEvent&) {}
-void StMenu::OnChooseDictionary(wxCommandEvent&) {}
-void StMenu::OnChooseTextColour(wxCommandEvent&) {}
-void StMenu::OnChooseHighlightColour(wxCommandEvent&) {}
-void StMenu::OnConfirmCheck(wxCommandEvent&) {}
+bool StMenu::ChooseDataFile(const char* message, const char* folder, const char* wildcard,
+                            std::string& logical)
+{
+    ChooseFileDialog dialog(this, message, WxRealPath(folder), wildcard,
+                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    // The chosen file as the file system names it, in logical form when it
+    // lies in the data folder.
+    const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
+    if (!PlainPath(path))
+        return false;
+    logical = path;
+    return true;
+}
+
+bool StMenu::ChooseOptionPath(char*& option, const char* message, const char* folder,
+                              const char* wildcard)
+{
+    std::string path;
+    return ChooseDataFile(message, folder, wildcard, path) && SetOptionPath(option, path.c_str());
+}
+
+void StMenu::OnChooseBackground(wxCommandEvent&)
+{
+    if (!ChooseOptionPath(BackgroundPath, "Choose background", BackgroundFolder, "*.JPG"))
+        return;
+    Busy = 1;
+    ReloadBackground();
+    Busy = 0;
+    Refresh();
+}
+
+void StMenu::OnChooseDictionary(wxCommandEvent&)
+{
+    if (!ChooseOptionPath(DictionaryPath, "Choose dictionary", DictionaryFolder,
+                          "Dictionaries (*.slo)|*.slo"))
+        return;
+    // The splash picture stays up while the dictionary loads; a picture that
+    // did not load shows no splash.
+    wxSplashScreen* splash = nullptr;
+    const wxBitmap picture = LoadPicture(FixedPicturePaths[PicSplash]);
+    if (picture.IsOk()) {
+        splash = new wxSplashScreen(picture, wxSPLASH_CENTRE_ON_PARENT | wxSPLASH_NO_TIMEOUT, 0,
+                                    this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                    wxSIMPLE_BORDER | wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR);
+        // The splash paints only when events are processed.
+        wxSafeYield(splash, true);
+    }
+    Slownik::Load();
+    if (splash)
+        splash->Destroy();
+}
+
+void StMenu::ChooseColour(Rgb& option)
+{
+    wxColourDialog dialog(this);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    const wxColour c = dialog.GetColourData().GetColour();
+    if (c.IsOk())
+        option = Rgb{c.Red(), c.Green(), c.Blue()};
+}
+
+void StMenu::OnChooseTextColour(wxCommandEvent&) { ChooseColour(TextColour); }
+void StMenu::OnChooseHighlightColour(wxCommandEvent&) { ChooseColour(HighlightColour); }
+
+void StMenu::OnConfirmCheck(wxCommandEvent&) { ConfirmComputerMove = ConfirmComputerMove ? 0 : 1; }
+
 void StMenu::OnHelp(wxCommandEvent&) {}
 
 void StMenu::OnChooseStyle(wxCommandEvent&)
 {
-    ChooseFileDialog dialog(this, "Choose style file", WxRealPath(StyleFolder), "*.tmt",
-                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK)
+    std::string path;
+    if (!ChooseDataFile("Choose style file", StyleFolder, "*.tmt", path))
         return;
     Busy = 1;
-    // The chosen file as the file system names it, in logical form when it
-    // lies in the data folder.
-    const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
     if (path.size() >= StylePathBytes || ApplyStyleFile(path.c_str()) != 0) {
         Busy = 0;
         return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
@@ -10,6 +11,7 @@
 #include <wx/panel.h>
 
 #include "menu/miejsca.h"
+#include "model/kolor.h"
 #include "window/obrazki.h"
 
 class TextWithKeyboard;
@@ -37,6 +39,9 @@ enum {
 };
 
 extern const wxColour PanelColour;
+// The folders the background and dictionary dialogs open in.
+extern const char BackgroundFolder[];
+extern const char DictionaryFolder[];
 extern wxSize MenuClientSize;
 
 class StMenu : public wxFrame {
@@ -89,6 +94,16 @@ private:
     // The eleven controls of the players page, in the order they are swapped.
     void ShowPlayersPage(bool show);
     void ReloadBackground();
+    // Runs the options' file dialog on a folder of the data tree; true with
+    // the chosen file's logical path on OK.
+    bool ChooseDataFile(const char* message, const char* folder, const char* wildcard,
+                        std::string& logical);
+    // The same, the chosen file becoming option (refused, and the option
+    // kept, when the settings record cannot hold it).
+    bool ChooseOptionPath(char*& option, const char* message, const char* folder,
+                          const char* wildcard);
+    // Runs the colour dialog; on OK its colour becomes option.
+    void ChooseColour(Rgb& option);
 
     wxDECLARE_EVENT_TABLE();
 };

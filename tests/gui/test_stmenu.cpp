@@ -3,11 +3,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/colordlg.h>
 #include <wx/filedlg.h>
+#include <wx/splash.h>
 
 #include "menu/myapp.h"
 #include "menu/opcje.h"
@@ -21,6 +25,24 @@
 #include "tests/gui/gui_support.h"
 
 namespace {
+
+// A dictionary of two words, ab and ac.
+const std::vector<std::uint8_t> TwoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
+                                            0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
+
+// Puts a colour into a colour dialog as the user would pick it: the GTK
+// dialog reads its colour back from the toolkit's widget after it closes.
+struct ColourDialogAccess : wxColourDialog {
+    using wxColourDialog::ColourDataToDialog;
+};
+void PickColour(wxDialog* d, const wxColour& c)
+{
+    auto* colours = dynamic_cast<wxColourDialog*>(d);
+    ASSERT_NE(colours, nullptr);
+    colours->GetColourData().SetColour(c);
+    void (wxColourDialog::*toWidget)() = &ColourDialogAccess::ColourDataToDialog;
+    (colours->*toWidget)();
+}
 
 class StartWindow : public ::testing::Test {
 protected:
@@ -55,6 +77,15 @@ protected:
         target->GetEventHandler()->ProcessEvent(click);
     }
     std::string Name(int seat) const { return FromWx(TheStMenu->nameFields[seat]->GetValue()); }
+    // Writes bytes at the relative path of the tree; returns the full path.
+    std::string Data(const std::string& rel, const std::vector<std::uint8_t>& bytes) const
+    {
+        const std::filesystem::path p = std::filesystem::path(tree.Path()) / rel;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return p.string();
+    }
 
     FixtureTree tree;
 };
@@ -167,12 +198,8 @@ TEST_F(StartWindow, StartWithASettingsFile)
     r.ConfirmComputerMove = 1;
     ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
     tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
-    // ab and ac: the dictionary of the settings file is the one loaded.
-    const std::vector<std::uint8_t> twoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
-                                                0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
-    TempDir scratch;
-    std::filesystem::create_directories(tree.Path() + "/slowniki");
-    std::filesystem::copy_file(scratch.Write("two.slo", twoWords), tree.Path() + "/slowniki/two.slo");
+    // The dictionary of the settings file is the one loaded.
+    Data("slowniki/two.slo", TwoWords);
 
     StMenu* m = Start();
     EXPECT_EQ(m->slotTypes[1], 3);
@@ -301,4 +328,113 @@ TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
     m->Update();
     PumpEvents();
     SUCCEED(); // the paint ended: an empty picture is not tiled
+}
+
+TEST_F(StartWindow, BackgroundChosenInTheDialog)
+{
+    StMenu* m = Start();
+    tree.Picture("tlo/green.JPG", 50, 50, *wxGREEN);
+    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
+        auto* files = dynamic_cast<ChooseFileDialog*>(d);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->GetMessage(), "Choose background");
+        EXPECT_EQ(files->GetWildcard(), "*.JPG");
+        files->SetPath(ToWx((tree.Path() + "/tlo/green.JPG").c_str()));
+    });
+    Click(m->backgroundButton, ID_BACKGROUND);
+    EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
+    EXPECT_EQ(m->Busy, 0);
+    EXPECT_EQ(m->background->GetWidth(), 50);
+    m->Update();
+    PumpEvents();
+    const wxColour shown = ClientPixel(m, 230, 260);
+    EXPECT_LT(shown.Red(), 40);
+    EXPECT_GT(shown.Green(), 200);
+    // Not in the settings file before OK.
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+
+    // Cancelled, a path too long for the settings record, a name the two
+    // encodings would spell differently: the option and picture stay.
+    const std::string tooLong = "tlo/" + std::string(60, 'x') + ".JPG";
+    tree.Picture(tooLong, 10, 10, *wxBLUE);
+    tree.Picture("tlo/\xc5\x82.JPG", 10, 10, *wxBLUE);
+    const struct { int answer; std::string rel; } refused[] = {
+        {wxID_CANCEL, "tlo/green.JPG"}, {wxID_OK, tooLong}, {wxID_OK, "tlo/\xc5\x82.JPG"}};
+    for (const auto& r : refused) {
+        const std::string full = tree.Path() + "/" + r.rel;
+        AnswerNextDialog(r.answer, [full](wxDialog* d) {
+            dynamic_cast<ChooseFileDialog*>(d)->SetPath(wxString(full.c_str(), *wxConvFileName));
+        });
+        Click(m->backgroundButton, ID_BACKGROUND);
+        EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG")
+            << r.rel;
+        EXPECT_EQ(m->background->GetWidth(), 50) << r.rel;
+        EXPECT_EQ(m->Busy, 0);
+    }
+}
+
+TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
+{
+    StMenu* m = Start();
+    const std::string path = Data("slowniki/two.slo", TwoWords);
+    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
+        auto* files = dynamic_cast<ChooseFileDialog*>(d);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->GetMessage(), "Choose dictionary");
+        EXPECT_EQ(files->GetWildcard(), "Dictionaries (*.slo)|*.slo");
+        files->SetPath(ToWx(path.c_str()));
+    });
+    Click(m->dictionaryButton, ID_DICTIONARY);
+    EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
+    EXPECT_TRUE(Slownik::IsWord("ac"));
+    EXPECT_FALSE(Slownik::IsWord("ad"));
+    // The splash was up for the load and goes with the next idle time.
+    auto splashes = [] {
+        int n = 0;
+        for (wxWindow* w : wxTopLevelWindows)
+            n += dynamic_cast<wxSplashScreen*>(w) != nullptr;
+        return n;
+    };
+    EXPECT_EQ(splashes(), 1);
+    PumpEvents();
+    EXPECT_EQ(splashes(), 0);
+
+    // Cancelled: the dictionary and its path stay.
+    AnswerNextDialog(wxID_CANCEL);
+    Click(m->dictionaryButton, ID_DICTIONARY);
+    EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
+    EXPECT_TRUE(Slownik::IsWord("ab"));
+    EXPECT_EQ(splashes(), 0);
+}
+
+TEST_F(StartWindow, ColoursChosenInTheDialog)
+{
+    StMenu* m = Start();
+    const struct { wxWindow* button; int id; Rgb& option; Rgb& other; } cases[] = {
+        {m->textColourButton, ID_TEXT_COLOUR, TextColour, HighlightColour},
+        {m->highlightColourButton, ID_HIGHLIGHT_COLOUR, HighlightColour, TextColour},
+    };
+    for (const auto& c : cases) {
+        const Rgb other = c.other;
+        AnswerNextDialog(wxID_OK, [](wxDialog* d) { PickColour(d, wxColour(10, 20, 30)); });
+        Click(c.button, c.id);
+        EXPECT_EQ(c.option, (Rgb{10, 20, 30})) << c.id;
+        EXPECT_EQ(c.other, other) << c.id;
+        AnswerNextDialog(wxID_CANCEL, [](wxDialog* d) { PickColour(d, *wxWHITE); });
+        Click(c.button, c.id);
+        EXPECT_EQ(c.option, (Rgb{10, 20, 30})) << c.id;
+    }
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST_F(StartWindow, ConfirmationCheckBoxTogglesTheFlag)
+{
+    StMenu* m = Start();
+    wxWindow* check = m->FindWindow(ID_CONFIRM_MOVE);
+    for (int expected : {1, 0}) {
+        wxCommandEvent click(wxEVT_CHECKBOX, ID_CONFIRM_MOVE);
+        click.SetEventObject(check);
+        check->GetEventHandler()->ProcessEvent(click);
+        EXPECT_EQ(ConfirmComputerMove, expected);
+    }
 }
