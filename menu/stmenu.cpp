@@ -11,6 +11,7 @@
 
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
+#include "menu/pomoc.h"
 #include "menu/styl.h"
 #include "menu/tekst.h"
 #include "menu/textwithkeyboard.h"
@@ -24,7 +25,6 @@
 const wxColour PanelColour(80, 130, 80);
 wxSize MenuClientSize(240, 270);
 StMenu* TheStMenu = nullptr;
-wxFrame* ThePomocFrame = nullptr;
 
 wxBEGIN_EVENT_TABLE(StMenu, wxFrame)
     EVT_PAINT(StMenu::OnPaint)
@@ -148,6 +148,11 @@ StMenu::~StMenu()
         std::string().swap(p);
     FreeSquarePicturePaths();
     FreeOptionPaths();
+    // The help window has no parent: it would outlive the start window.
+    if (ThePomocFrame) {
+        ThePomocFrame->Destroy();
+        ThePomocFrame = nullptr;
+    }
     if (TheStMenu == this)
         TheStMenu = nullptr;
 }
@@ -360,7 +365,15 @@ void StMenu::OnChooseHighlightColour(wxCommandEvent&) { ChooseColour(HighlightCo
 
 void StMenu::OnConfirmCheck(wxCommandEvent&) { ConfirmComputerMove = ConfirmComputerMove ? 0 : 1; }
 
-void StMenu::OnHelp(wxCommandEvent&) {}
+void StMenu::OnHelp(wxCommandEvent&)
+{
+    SetActiveWindow(this);
+    // One help window at a time: a second help command brings it back up.
+    if (!ThePomocFrame || ThePomocFrame->IsBeingDeleted())
+        ThePomocFrame = new PomocFrame("Help", wxPoint(0, 0), HelpWindowSize, wxBORDER_NONE);
+    ThePomocFrame->Show(true);
+    ThePomocFrame->Raise();
+}
 
 void StMenu::OnChooseStyle(wxCommandEvent&)
 {

@@ -114,5 +114,3 @@ extern StMenu* TheStMenu;
 // bytes. A text that does not fit is refused (false, dest unchanged), never
 // cut into another path.
 bool WxStringToPath(char* dest, std::size_t size, const wxString& s);
-// The help window opened last, or null.
-extern wxFrame* ThePomocFrame;

@@ -16,12 +16,14 @@
 #include "menu/myapp.h"
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
+#include "menu/pomoc.h"
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
 #include "menu/wybor_pliku.h"
 #include "model/slownik.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
+#include "platform/urzadzenie.h"
 #include "tests/gui/gui_support.h"
 
 namespace {
@@ -248,18 +250,16 @@ TEST_F(StartWindow, SeatsCycleThroughTheirTypes)
     EXPECT_TRUE(m->startButton->IsEnabled());
 }
 
-TEST_F(StartWindow, CloseButtonEndsTheProgram)
+TEST_F(StartWindow, CloseButtonClosesTheHelpWindowAndEndsTheProgram)
 {
     StMenu* m = Start();
-    ThePomocFrame = new wxFrame(nullptr, wxID_ANY, "Help");
-    wxFrame* help = ThePomocFrame;
-    help->Show();
+    Click(m->helpButton, ID_HELP);
+    ASSERT_NE(ThePomocFrame, nullptr);
     Click(m, ID_QUIT);
-    PumpEvents();
     EXPECT_EQ(ThePomocFrame, nullptr);
+    PumpEvents();
     EXPECT_EQ(TheStMenu, nullptr);
     EXPECT_TRUE(wxTopLevelWindows.IsEmpty());
-    (void)help;
 }
 
 TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
@@ -437,4 +437,119 @@ TEST_F(StartWindow, ConfirmationCheckBoxTogglesTheFlag)
         check->GetEventHandler()->ProcessEvent(click);
         EXPECT_EQ(ConfirmComputerMove, expected);
     }
+}
+
+namespace {
+
+int HelpWindows()
+{
+    int n = 0;
+    for (wxWindow* w : wxTopLevelWindows)
+        n += dynamic_cast<PomocFrame*>(w) != nullptr && !w->IsBeingDeleted();
+    return n;
+}
+
+void Tap(wxWindow* w, wxPoint at)
+{
+    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+        wxMouseEvent e(type);
+        e.SetPosition(at);
+        e.SetEventObject(w);
+        w->GetEventHandler()->ProcessEvent(e);
+    }
+}
+
+} // namespace
+
+TEST_F(StartWindow, HelpShowsOurPageAndATapClosesIt)
+{
+    std::filesystem::create_directories(tree.Path() + "/html");
+    std::filesystem::copy_file(SOURCE_DATA_DIR "/html/pomoc.htm", tree.Path() + "/html/pomoc.htm");
+    StMenu* m = Start();
+    Click(m->optionsButton, ID_OPTIONS);
+    Click(m->helpButton, ID_HELP);
+    PomocFrame* help = ThePomocFrame;
+    ASSERT_NE(help, nullptr);
+    PumpEvents();
+    EXPECT_TRUE(help->IsShown());
+    EXPECT_EQ(help->GetPosition(), wxPoint(0, 0));
+    EXPECT_EQ(help->GetSize(), wxSize(240, 270));
+    EXPECT_EQ(help->GetParent(), nullptr);
+    // Laid out as HTML, not shown as plain text.
+    EXPECT_EQ(help->view->GetOpenedPageTitle(), "Zertanik help");
+    EXPECT_FALSE(help->view->ToText().Contains("<h4>"));
+
+    // A second help command brings the same window up.
+    Click(m->helpButton, ID_HELP);
+    EXPECT_EQ(ThePomocFrame, help);
+    EXPECT_EQ(HelpWindows(), 1);
+
+    Tap(help->view, {200, 250});
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, nullptr);
+    EXPECT_EQ(HelpWindows(), 0);
+    EXPECT_TRUE(m->optionsPanel->IsShown());
+
+    // Opened again after closing: a new window; Escape closes it too.
+    Click(m->helpButton, ID_HELP);
+    ASSERT_NE(ThePomocFrame, nullptr);
+    wxKeyEvent escape(wxEVT_CHAR_HOOK);
+    escape.m_keyCode = WXK_ESCAPE;
+    ThePomocFrame->GetEventHandler()->ProcessEvent(escape);
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, nullptr);
+}
+
+TEST_F(StartWindow, HelpLinksLoadNothing)
+{
+    const std::string page = "<html><head><title>One</title></head><body>"
+                             "<a href=\"two.htm\">two two two two two</a></body></html>";
+    Data("html/pomoc.htm", std::vector<std::uint8_t>(page.begin(), page.end()));
+    const std::string two = "<html><head><title>Two</title></head><body>2</body></html>";
+    Data("html/two.htm", std::vector<std::uint8_t>(two.begin(), two.end()));
+    StMenu* m = Start();
+    Click(m->helpButton, ID_HELP);
+    PomocFrame* help = ThePomocFrame;
+    ASSERT_NE(help, nullptr);
+    PumpEvents();
+    ASSERT_EQ(help->view->GetOpenedPageTitle(), "One");
+    const wxPoint onLink(12, 8);
+    ASSERT_TRUE(help->view->LinkAt(onLink));
+    Tap(help->view, onLink);
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, help); // still open
+    EXPECT_EQ(help->view->GetOpenedPageTitle(), "One");
+    EXPECT_TRUE(help->view->GetOpenedPage().EndsWith("pomoc.htm"));
+}
+
+TEST_F(StartWindow, NameFieldsRaiseTheKeyboardWhileFocused)
+{
+    StMenu* m = Start();
+    m->CyclePlayerType(3); // seat 3 a computer: its field is disabled
+    SipShowIM(SIPF_OFF);
+    auto focus = [](wxWindow* w, wxEventType type) {
+        wxFocusEvent e(type, w->GetId());
+        e.SetEventObject(w);
+        w->GetEventHandler()->ProcessEvent(e);
+    };
+    const struct { int seat; wxEventType type; bool shown; } steps[] = {
+        {0, wxEVT_SET_FOCUS, true},
+        {0, wxEVT_KILL_FOCUS, false}, // straight to another field
+        {1, wxEVT_SET_FOCUS, true},
+        {1, wxEVT_KILL_FOCUS, false},
+        {2, wxEVT_SET_FOCUS, false}, // disabled
+    };
+    for (const auto& s : steps) {
+        focus(m->nameFields[s.seat], s.type);
+        EXPECT_EQ(SoftInputPanelShown(), s.shown) << s.seat;
+    }
+    // The toolkit's own focus moves do the same.
+    m->Raise();
+    m->nameFields[3]->SetFocus();
+    PumpEvents();
+    ASSERT_EQ(wxWindow::FindFocus(), m->nameFields[3]);
+    EXPECT_TRUE(SoftInputPanelShown());
+    m->startButton->SetFocus();
+    PumpEvents();
+    EXPECT_FALSE(SoftInputPanelShown());
 }
