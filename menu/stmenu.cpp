@@ -9,6 +9,7 @@
 #include <wx/splash.h>
 #include <wx/utils.h>
 
+#include "computer/komputer.h"
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
 #include "menu/pomoc.h"
@@ -17,9 +18,11 @@
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
 #include "menu/wybor_pliku.h"
+#include "model/gra.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
+#include "window/graframe.h"
 #include "window/tlo.h"
 
 const wxColour PanelColour(80, 130, 80);
@@ -77,6 +80,9 @@ wxBitmapButton* PictureButton(wxWindow* parent, int id, const char* picture, wxP
 StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
 {
     Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
+    // The game window shows this window again when it closes.
+    if (!TheStartWindow)
+        TheStartWindow = this;
     Freeze();
     Busy = 1;
     BuildPlayerPicturePaths();
@@ -155,6 +161,8 @@ StMenu::~StMenu()
     }
     if (TheStMenu == this)
         TheStMenu = nullptr;
+    if (TheStartWindow == this)
+        TheStartWindow = nullptr;
 }
 
 void StMenu::ReloadBackground()
@@ -183,12 +191,18 @@ bool WxStringToPath(char* dest, std::size_t size, const wxString& s)
     return CopyText(dest, size, FromWx(s).c_str());
 }
 
+void StMenu::SeatName(int seat, char (&name)[SettingsTextBytes]) const
+{
+    name[0] = 0;
+    WxStringToPath(name, SettingsTextBytes, nameFields[seat]->GetLineText(0));
+}
+
 int StMenu::WriteSettings()
 {
     Ustawienia record = OptionsRecord();
     for (int k = 0; k < SeatCount; ++k) {
-        char name[SettingsTextBytes] = {};
-        WxStringToPath(name, sizeof name, nameFields[k]->GetLineText(0));
+        char name[SettingsTextBytes];
+        SeatName(k, name);
         SetSeat(record, k, slotTypes[k], name);
     }
     return WriteSettingsFile(SettingsFilePath, record);
@@ -250,7 +264,44 @@ void StMenu::OnPaint(wxPaintEvent&)
 
 void StMenu::OnPlayerSlotButton(wxCommandEvent& event) { CyclePlayerType(event.GetId() - 5); }
 
-void StMenu::OnStart(wxCommandEvent&) {}
+void StMenu::OnStart(wxCommandEvent&)
+{
+    // One game at a time, and never one without players.
+    if (TheGraFrame || TheGra || players == 0)
+        return;
+    WriteSettings();
+    // The help window would lie over the game window.
+    if (ThePomocFrame) {
+        ThePomocFrame->Close(true);
+        ThePomocFrame = nullptr;
+    }
+    Gra* gra = new Gra;
+    int count = 0;
+    int humanCount = 0;
+    for (int k = 0; k < SeatCount; ++k) {
+        const int type = slotTypes[k];
+        if (type == NoPlayerSeat)
+            continue;
+        char name[SettingsTextBytes];
+        SeatName(k, name);
+        if (type == HumanSeat) {
+            gra->player[count++] = new Gracz(name);
+            ++humanCount;
+        } else {
+            gra->player[count++] = new Komputer(name, type);
+        }
+    }
+    TheGra = gra;
+    gra->NewGame(count, humanCount);
+    TheGraFrame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
+    TheGraFrame->Show(true);
+    TheGraFrame->Redraw(true);
+    if (gra->player[gra->current]->computer)
+        ComputerTurn(gra);
+    // A game window closed during the opening turns has shown this window again.
+    if (TheGraFrame)
+        Hide();
+}
 
 void StMenu::ShowPlayersPage(bool show)
 {

@@ -11,6 +11,7 @@
 #include <wx/panel.h>
 
 #include "menu/miejsca.h"
+#include "menu/ustawienia.h"
 #include "model/kolor.h"
 #include "window/obrazki.h"
 
@@ -94,6 +95,8 @@ private:
     // The eleven controls of the players page, in the order they are swapped.
     void ShowPlayersPage(bool show);
     void ReloadBackground();
+    // The seat's name as an 8-bit text (empty when it does not fit).
+    void SeatName(int seat, char (&name)[SettingsTextBytes]) const;
     // Runs the options' file dialog on a folder of the data tree; true with
     // the chosen file's logical path on OK.
     bool ChooseDataFile(const char* message, const char* folder, const char* wildcard,

@@ -20,11 +20,14 @@
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
 #include "menu/wybor_pliku.h"
+#include "computer/komputer.h"
+#include "model/gra.h"
 #include "model/slownik.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
 #include "tests/gui/gui_support.h"
+#include "window/graframe.h"
 
 namespace {
 
@@ -552,4 +555,66 @@ TEST_F(StartWindow, NameFieldsRaiseTheKeyboardWhileFocused)
     m->startButton->SetFocus();
     PumpEvents();
     EXPECT_FALSE(SoftInputPanelShown());
+}
+
+TEST_F(StartWindow, StartMakesThePlayersFromTheSeatsAndOpensTheGame)
+{
+    StMenu* m = Start();
+    SetNameField(m->nameFields[0], "Ann");
+    for (int n = 0; n < 5; ++n)
+        m->CyclePlayerType(2); // no player
+    m->CyclePlayerType(3);
+    m->CyclePlayerType(3); // Computer II
+    m->nameFields[3]->Clear();
+    Click(m->helpButton, ID_HELP);
+    Click(m, ID_START);
+
+    Gra* gra = TheGra;
+    ASSERT_NE(gra, nullptr);
+    EXPECT_EQ(gra->players, 3);
+    EXPECT_EQ(gra->humans, 2);
+    const struct { const char* name; bool computer; int poziom; } expected[] = {
+        {"Ann", false, 0}, {"Computer II", true, 2}, {"", false, 0}};
+    for (int k = 0; k < 3; ++k) {
+        const Gracz* p = gra->player[k];
+        ASSERT_NE(p, nullptr);
+        EXPECT_STREQ(p->name, expected[k].name) << k;
+        EXPECT_EQ(p->computer != 0, expected[k].computer) << k;
+        EXPECT_EQ(dynamic_cast<const Komputer*>(p) != nullptr, expected[k].computer) << k;
+        EXPECT_EQ(p->Poziom, expected[k].poziom) << k;
+        EXPECT_EQ(p->score, 0);
+        EXPECT_EQ(p->rack->Count(), 7) << k;
+    }
+    EXPECT_EQ(gra->player[3], nullptr);
+    EXPECT_EQ(gra->tilesLeft, 100 - 3 * 7);
+    ASSERT_NE(TheGraFrame, nullptr);
+    EXPECT_TRUE(TheGraFrame->IsShown());
+    EXPECT_EQ(TheGraFrame->GetTitle(), "Venk's Zertanik EN");
+    EXPECT_FALSE(m->IsShown());
+    EXPECT_EQ(ThePomocFrame, nullptr);
+    Ustawienia saved;
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    const int types[] = {0, 5, 2, 0};
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_EQ(saved.TypGracza[k], types[k]) << k;
+    EXPECT_STREQ(saved.names[0], "Ann");
+
+    // A second START while the game runs starts nothing.
+    GraFrame* frame = TheGraFrame;
+    Click(m, ID_START);
+    EXPECT_EQ(TheGra, gra);
+    EXPECT_EQ(TheGraFrame, frame);
+
+    // Closing the game window brings the start window back; a new START
+    // makes a new game.
+    frame->Close(true);
+    PumpEvents();
+    EXPECT_EQ(TheGra, nullptr);
+    EXPECT_EQ(TheGraFrame, nullptr);
+    EXPECT_TRUE(m->IsShown());
+    Click(m, ID_START);
+    ASSERT_NE(TheGra, nullptr);
+    EXPECT_EQ(TheGra->players, 3);
+    TheGraFrame->Close(true);
+    PumpEvents();
 }
