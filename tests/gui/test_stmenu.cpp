@@ -35,6 +35,20 @@ namespace {
 const std::vector<std::uint8_t> TwoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
                                             0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
 
+// Answers the next file dialog with answer on the file at path (as the file
+// system names it), checking the dialog's message and wildcard.
+void AnswerFileDialog(int answer, const char* message, const char* wildcard,
+                      const std::string& path)
+{
+    AnswerNextDialog(answer, [=](wxDialog* d) {
+        auto* files = dynamic_cast<ChooseFileDialog*>(d);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->GetMessage(), message);
+        EXPECT_EQ(files->GetWildcard(), wildcard);
+        files->SetPath(wxString(path.c_str(), *wxConvFileName));
+    });
+}
+
 // Puts a colour into a colour dialog as the user would pick it: the GTK
 // dialog reads its colour back from the toolkit's widget after it closes.
 struct ColourDialogAccess : wxColourDialog {
@@ -289,13 +303,7 @@ TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
     ASSERT_EQ(WriteSettingsFile(stylePath.c_str(), style), 0);
     tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
 
-    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
-        auto* files = dynamic_cast<ChooseFileDialog*>(d);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->GetMessage(), "Choose style file");
-        EXPECT_EQ(files->GetWildcard(), "*.tmt");
-        files->SetPath(ToWx(stylePath.c_str()));
-    });
+    AnswerFileDialog(wxID_OK, "Choose style file", "*.tmt", stylePath);
     Click(m->styleButton, ID_STYLE);
     EXPECT_EQ(m->Busy, 0);
     EXPECT_EQ(std::string(TileFolder), folder);
@@ -313,9 +321,7 @@ TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
     AnswerNextDialog(wxID_CANCEL);
     Click(m->styleButton, ID_STYLE);
     tree.Picture("style/bad.tmt", 2, 2, *wxRED); // a JPEG is no style
-    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
-        dynamic_cast<ChooseFileDialog*>(d)->SetPath(ToWx((tree.Path() + "/style/bad.tmt").c_str()));
-    });
+    AnswerFileDialog(wxID_OK, "Choose style file", "*.tmt", tree.Path() + "/style/bad.tmt");
     Click(m->styleButton, ID_STYLE);
     EXPECT_EQ(std::string(TileFolder), folder);
     EXPECT_EQ(m->Busy, 0);
@@ -337,13 +343,7 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
 {
     StMenu* m = Start();
     tree.Picture("tlo/green.JPG", 50, 50, *wxGREEN);
-    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
-        auto* files = dynamic_cast<ChooseFileDialog*>(d);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->GetMessage(), "Choose background");
-        EXPECT_EQ(files->GetWildcard(), "*.JPG");
-        files->SetPath(ToWx((tree.Path() + "/tlo/green.JPG").c_str()));
-    });
+    AnswerFileDialog(wxID_OK, "Choose background", "*.JPG", tree.Path() + "/tlo/green.JPG");
     Click(m->backgroundButton, ID_BACKGROUND);
     EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
     EXPECT_EQ(m->Busy, 0);
@@ -364,10 +364,7 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     const struct { int answer; std::string rel; } refused[] = {
         {wxID_CANCEL, "tlo/green.JPG"}, {wxID_OK, tooLong}, {wxID_OK, "tlo/\xc5\x82.JPG"}};
     for (const auto& r : refused) {
-        const std::string full = tree.Path() + "/" + r.rel;
-        AnswerNextDialog(r.answer, [full](wxDialog* d) {
-            dynamic_cast<ChooseFileDialog*>(d)->SetPath(wxString(full.c_str(), *wxConvFileName));
-        });
+        AnswerFileDialog(r.answer, "Choose background", "*.JPG", tree.Path() + "/" + r.rel);
         Click(m->backgroundButton, ID_BACKGROUND);
         EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG")
             << r.rel;
@@ -380,13 +377,7 @@ TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
 {
     StMenu* m = Start();
     const std::string path = Data("slowniki/two.slo", TwoWords);
-    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
-        auto* files = dynamic_cast<ChooseFileDialog*>(d);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->GetMessage(), "Choose dictionary");
-        EXPECT_EQ(files->GetWildcard(), "Dictionaries (*.slo)|*.slo");
-        files->SetPath(ToWx(path.c_str()));
-    });
+    AnswerFileDialog(wxID_OK, "Choose dictionary", "Dictionaries (*.slo)|*.slo", path);
     Click(m->dictionaryButton, ID_DICTIONARY);
     EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
     EXPECT_TRUE(Slownik::IsWord("ac"));
