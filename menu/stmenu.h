@@ -98,7 +98,8 @@ private:
     // The seat's name as an 8-bit text (empty when it does not fit).
     void SeatName(int seat, char (&name)[SettingsTextBytes]) const;
     // Runs the options' file dialog on a folder of the data tree; true with
-    // the chosen file's logical path on OK.
+    // the chosen file's logical path on OK. A name with bytes above 127 is
+    // refused: the C library and the framework would read it differently.
     bool ChooseDataFile(const char* message, const char* folder, const char* wildcard,
                         std::string& logical);
     // The same, the chosen file becoming option (refused, and the option
