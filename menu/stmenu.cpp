@@ -2,26 +2,32 @@
 
 #include <string>
 
+#include <wx/colordlg.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/filedlg.h>
+#include <wx/splash.h>
+#include <wx/utils.h>
 
+#include "computer/komputer.h"
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
+#include "menu/pomoc.h"
 #include "menu/styl.h"
 #include "menu/tekst.h"
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
 #include "menu/wybor_pliku.h"
+#include "model/gra.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
+#include "window/graframe.h"
 #include "window/tlo.h"
 
 const wxColour PanelColour(80, 130, 80);
 wxSize MenuClientSize(240, 270);
 StMenu* TheStMenu = nullptr;
-wxFrame* ThePomocFrame = nullptr;
 
 wxBEGIN_EVENT_TABLE(StMenu, wxFrame)
     EVT_PAINT(StMenu::OnPaint)
@@ -43,10 +49,23 @@ wxBEGIN_EVENT_TABLE(StMenu, wxFrame)
     EVT_CLOSE(StMenu::OnClose)
 wxEND_EVENT_TABLE()
 
+const char BackgroundFolder[] = "Program Files\\Venk's Zertanik Dezoze EN\\/tlo";
+const char DictionaryFolder[] = "Program Files\\Venk's Zertanik Dezoze EN\\/slowniki";
+
 namespace {
 
 // Room for a path chosen in a file dialog.
 constexpr std::size_t StylePathBytes = 256;
+
+// Whether every byte is 7-bit: such a path names the same file to the C
+// library and to the framework.
+bool PlainPath(const std::string& path)
+{
+    for (unsigned char c : path)
+        if (c > 127)
+            return false;
+    return true;
+}
 
 const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
 
@@ -61,6 +80,9 @@ wxBitmapButton* PictureButton(wxWindow* parent, int id, const char* picture, wxP
 StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
 {
     Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
+    // The game window shows this window again when it closes.
+    if (!TheStartWindow)
+        TheStartWindow = this;
     Freeze();
     Busy = 1;
     BuildPlayerPicturePaths();
@@ -132,8 +154,15 @@ StMenu::~StMenu()
         std::string().swap(p);
     FreeSquarePicturePaths();
     FreeOptionPaths();
+    // The help window has no parent: it would outlive the start window.
+    if (ThePomocFrame) {
+        ThePomocFrame->Destroy();
+        ThePomocFrame = nullptr;
+    }
     if (TheStMenu == this)
         TheStMenu = nullptr;
+    if (TheStartWindow == this)
+        TheStartWindow = nullptr;
 }
 
 void StMenu::ReloadBackground()
@@ -162,12 +191,18 @@ bool WxStringToPath(char* dest, std::size_t size, const wxString& s)
     return CopyText(dest, size, FromWx(s).c_str());
 }
 
+void StMenu::SeatName(int seat, char (&name)[SettingsTextBytes]) const
+{
+    name[0] = 0;
+    WxStringToPath(name, SettingsTextBytes, nameFields[seat]->GetLineText(0));
+}
+
 int StMenu::WriteSettings()
 {
     Ustawienia record = OptionsRecord();
     for (int k = 0; k < SeatCount; ++k) {
-        char name[SettingsTextBytes] = {};
-        WxStringToPath(name, sizeof name, nameFields[k]->GetLineText(0));
+        char name[SettingsTextBytes];
+        SeatName(k, name);
         SetSeat(record, k, slotTypes[k], name);
     }
     return WriteSettingsFile(SettingsFilePath, record);
@@ -229,7 +264,44 @@ void StMenu::OnPaint(wxPaintEvent&)
 
 void StMenu::OnPlayerSlotButton(wxCommandEvent& event) { CyclePlayerType(event.GetId() - 5); }
 
-void StMenu::OnStart(wxCommandEvent&) {}
+void StMenu::OnStart(wxCommandEvent&)
+{
+    // One game at a time, and never one without players.
+    if (TheGraFrame || TheGra || players == 0)
+        return;
+    WriteSettings();
+    // The help window would lie over the game window.
+    if (ThePomocFrame) {
+        ThePomocFrame->Close(true);
+        ThePomocFrame = nullptr;
+    }
+    Gra* gra = new Gra;
+    int count = 0;
+    int humanCount = 0;
+    for (int k = 0; k < SeatCount; ++k) {
+        const int type = slotTypes[k];
+        if (type == NoPlayerSeat)
+            continue;
+        char name[SettingsTextBytes];
+        SeatName(k, name);
+        if (type == HumanSeat) {
+            gra->player[count++] = new Gracz(name);
+            ++humanCount;
+        } else {
+            gra->player[count++] = new Komputer(name, type);
+        }
+    }
+    TheGra = gra;
+    gra->NewGame(count, humanCount);
+    TheGraFrame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
+    TheGraFrame->Show(true);
+    TheGraFrame->Redraw(true);
+    if (gra->player[gra->current]->computer)
+        ComputerTurn(gra);
+    // A game window closed during the opening turns has shown this window again.
+    if (TheGraFrame)
+        Hide();
+}
 
 void StMenu::ShowPlayersPage(bool show)
 {
@@ -275,23 +347,91 @@ void StMenu::OnClose(wxCloseEvent&)
     OnQuitButton(quit);
 }
 
-void StMenu::OnChooseBackground(wxCommandEvent&) {}
-void StMenu::OnChooseDictionary(wxCommandEvent&) {}
-void StMenu::OnChooseTextColour(wxCommandEvent&) {}
-void StMenu::OnChooseHighlightColour(wxCommandEvent&) {}
-void StMenu::OnConfirmCheck(wxCommandEvent&) {}
-void StMenu::OnHelp(wxCommandEvent&) {}
-
-void StMenu::OnChooseStyle(wxCommandEvent&)
+bool StMenu::ChooseDataFile(const char* message, const char* folder, const char* wildcard,
+                            std::string& logical)
 {
-    ChooseFileDialog dialog(this, "Choose style file", WxRealPath(StyleFolder), "*.tmt",
+    ChooseFileDialog dialog(this, message, WxRealPath(folder), wildcard,
                             wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
-        return;
-    Busy = 1;
+        return false;
     // The chosen file as the file system names it, in logical form when it
     // lies in the data folder.
     const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
+    if (!PlainPath(path))
+        return false;
+    logical = path;
+    return true;
+}
+
+bool StMenu::ChooseOptionPath(char*& option, const char* message, const char* folder,
+                              const char* wildcard)
+{
+    std::string path;
+    return ChooseDataFile(message, folder, wildcard, path) && SetOptionPath(option, path.c_str());
+}
+
+void StMenu::OnChooseBackground(wxCommandEvent&)
+{
+    if (!ChooseOptionPath(BackgroundPath, "Choose background", BackgroundFolder, "*.JPG"))
+        return;
+    Busy = 1;
+    ReloadBackground();
+    Busy = 0;
+    Refresh();
+}
+
+void StMenu::OnChooseDictionary(wxCommandEvent&)
+{
+    if (!ChooseOptionPath(DictionaryPath, "Choose dictionary", DictionaryFolder,
+                          "Dictionaries (*.slo)|*.slo"))
+        return;
+    // The splash picture stays up while the dictionary loads; a picture that
+    // did not load shows no splash.
+    wxSplashScreen* splash = nullptr;
+    const wxBitmap picture = LoadPicture(FixedPicturePaths[PicSplash]);
+    if (picture.IsOk()) {
+        splash = new wxSplashScreen(picture, wxSPLASH_CENTRE_ON_PARENT | wxSPLASH_NO_TIMEOUT, 0,
+                                    this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                    wxSIMPLE_BORDER | wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR);
+        // The splash paints only when events are processed.
+        wxSafeYield(splash, true);
+    }
+    Slownik::Load();
+    if (splash)
+        splash->Destroy();
+}
+
+void StMenu::ChooseColour(Rgb& option)
+{
+    wxColourDialog dialog(this);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    const wxColour c = dialog.GetColourData().GetColour();
+    if (c.IsOk())
+        option = Rgb{c.Red(), c.Green(), c.Blue()};
+}
+
+void StMenu::OnChooseTextColour(wxCommandEvent&) { ChooseColour(TextColour); }
+void StMenu::OnChooseHighlightColour(wxCommandEvent&) { ChooseColour(HighlightColour); }
+
+void StMenu::OnConfirmCheck(wxCommandEvent&) { ConfirmComputerMove = ConfirmComputerMove ? 0 : 1; }
+
+void StMenu::OnHelp(wxCommandEvent&)
+{
+    SetActiveWindow(this);
+    // One help window at a time: a second help command brings it back up.
+    if (!ThePomocFrame || ThePomocFrame->IsBeingDeleted())
+        ThePomocFrame = new PomocFrame("Help", wxPoint(0, 0), HelpWindowSize, wxBORDER_NONE);
+    ThePomocFrame->Show(true);
+    ThePomocFrame->Raise();
+}
+
+void StMenu::OnChooseStyle(wxCommandEvent&)
+{
+    std::string path;
+    if (!ChooseDataFile("Choose style file", StyleFolder, "*.tmt", path))
+        return;
+    Busy = 1;
     if (path.size() >= StylePathBytes || ApplyStyleFile(path.c_str()) != 0) {
         Busy = 0;
         return;

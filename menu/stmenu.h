@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
@@ -10,6 +11,8 @@
 #include <wx/panel.h>
 
 #include "menu/miejsca.h"
+#include "menu/ustawienia.h"
+#include "model/kolor.h"
 #include "window/obrazki.h"
 
 class TextWithKeyboard;
@@ -37,6 +40,9 @@ enum {
 };
 
 extern const wxColour PanelColour;
+// The folders the background and dictionary dialogs open in.
+extern const char BackgroundFolder[];
+extern const char DictionaryFolder[];
 extern wxSize MenuClientSize;
 
 class StMenu : public wxFrame {
@@ -89,6 +95,19 @@ private:
     // The eleven controls of the players page, in the order they are swapped.
     void ShowPlayersPage(bool show);
     void ReloadBackground();
+    // The seat's name as an 8-bit text (empty when it does not fit).
+    void SeatName(int seat, char (&name)[SettingsTextBytes]) const;
+    // Runs the options' file dialog on a folder of the data tree; true with
+    // the chosen file's logical path on OK. A name with bytes above 127 is
+    // refused: the C library and the framework would read it differently.
+    bool ChooseDataFile(const char* message, const char* folder, const char* wildcard,
+                        std::string& logical);
+    // The same, the chosen file becoming option (refused, and the option
+    // kept, when the settings record cannot hold it).
+    bool ChooseOptionPath(char*& option, const char* message, const char* folder,
+                          const char* wildcard);
+    // Runs the colour dialog; on OK its colour becomes option.
+    void ChooseColour(Rgb& option);
 
     wxDECLARE_EVENT_TABLE();
 };
@@ -99,5 +118,3 @@ extern StMenu* TheStMenu;
 // bytes. A text that does not fit is refused (false, dest unchanged), never
 // cut into another path.
 bool WxStringToPath(char* dest, std::size_t size, const wxString& s);
-// The help window opened last, or null.
-extern wxFrame* ThePomocFrame;

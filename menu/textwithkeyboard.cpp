@@ -21,7 +21,9 @@ TextWithKeyboard::~TextWithKeyboard() = default;
 
 void TextWithKeyboard::OnSetFocus(wxFocusEvent& event)
 {
-    if (IsEditable())
+    // A disabled field (a computer's or an empty seat's) never raises it,
+    // whatever focus event reaches it.
+    if (IsEditable() && IsEnabled())
         SipShowIM(SIPF_ON);
     event.Skip();
 }

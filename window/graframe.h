@@ -82,9 +82,16 @@ public:
 
     wxMenuBar* menuBar = nullptr;
 
+    // Used by the start of a game (stubs on this branch)
+    void Redraw(bool background);
+
 private:
     wxDECLARE_EVENT_TABLE();
 };
+
+// Used by the start of a game (stubs on this branch)
+class Gra;
+void ComputerTurn(Gra* game);
 
 // The running game's window, or null.
 extern GraFrame* TheGraFrame;

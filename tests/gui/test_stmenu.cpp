@@ -3,24 +3,65 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/colordlg.h>
 #include <wx/filedlg.h>
+#include <wx/splash.h>
 
 #include "menu/myapp.h"
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
+#include "menu/pomoc.h"
 #include "menu/textwithkeyboard.h"
 #include "menu/ustawienia.h"
 #include "menu/wybor_pliku.h"
+#include "computer/komputer.h"
+#include "model/gra.h"
 #include "model/slownik.h"
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
+#include "platform/urzadzenie.h"
 #include "tests/gui/gui_support.h"
+#include "window/graframe.h"
 
 namespace {
+
+// A dictionary of two words, ab and ac.
+const std::vector<std::uint8_t> TwoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
+                                            0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
+
+// Answers the next file dialog with answer on the file at path (as the file
+// system names it), checking the dialog's message and wildcard.
+void AnswerFileDialog(int answer, const char* message, const char* wildcard,
+                      const std::string& path)
+{
+    AnswerNextDialog(answer, [=](wxDialog* d) {
+        auto* files = dynamic_cast<ChooseFileDialog*>(d);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->GetMessage(), message);
+        EXPECT_EQ(files->GetWildcard(), wildcard);
+        files->SetPath(wxString(path.c_str(), *wxConvFileName));
+    });
+}
+
+// Puts a colour into a colour dialog as the user would pick it: the GTK
+// dialog reads its colour back from the toolkit's widget after it closes.
+struct ColourDialogAccess : wxColourDialog {
+    using wxColourDialog::ColourDataToDialog;
+};
+void PickColour(wxDialog* d, const wxColour& c)
+{
+    auto* colours = dynamic_cast<wxColourDialog*>(d);
+    ASSERT_NE(colours, nullptr);
+    colours->GetColourData().SetColour(c);
+    void (wxColourDialog::*toWidget)() = &ColourDialogAccess::ColourDataToDialog;
+    (colours->*toWidget)();
+}
 
 class StartWindow : public ::testing::Test {
 protected:
@@ -55,6 +96,15 @@ protected:
         target->GetEventHandler()->ProcessEvent(click);
     }
     std::string Name(int seat) const { return FromWx(TheStMenu->nameFields[seat]->GetValue()); }
+    // Writes bytes at the relative path of the tree; returns the full path.
+    std::string Data(const std::string& rel, const std::vector<std::uint8_t>& bytes) const
+    {
+        const std::filesystem::path p = std::filesystem::path(tree.Path()) / rel;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return p.string();
+    }
 
     FixtureTree tree;
 };
@@ -167,12 +217,8 @@ TEST_F(StartWindow, StartWithASettingsFile)
     r.ConfirmComputerMove = 1;
     ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
     tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
-    // ab and ac: the dictionary of the settings file is the one loaded.
-    const std::vector<std::uint8_t> twoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
-                                                0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
-    TempDir scratch;
-    std::filesystem::create_directories(tree.Path() + "/slowniki");
-    std::filesystem::copy_file(scratch.Write("two.slo", twoWords), tree.Path() + "/slowniki/two.slo");
+    // The dictionary of the settings file is the one loaded.
+    Data("slowniki/two.slo", TwoWords);
 
     StMenu* m = Start();
     EXPECT_EQ(m->slotTypes[1], 3);
@@ -221,18 +267,16 @@ TEST_F(StartWindow, SeatsCycleThroughTheirTypes)
     EXPECT_TRUE(m->startButton->IsEnabled());
 }
 
-TEST_F(StartWindow, CloseButtonEndsTheProgram)
+TEST_F(StartWindow, CloseButtonClosesTheHelpWindowAndEndsTheProgram)
 {
     StMenu* m = Start();
-    ThePomocFrame = new wxFrame(nullptr, wxID_ANY, "Help");
-    wxFrame* help = ThePomocFrame;
-    help->Show();
+    Click(m->helpButton, ID_HELP);
+    ASSERT_NE(ThePomocFrame, nullptr);
     Click(m, ID_QUIT);
-    PumpEvents();
     EXPECT_EQ(ThePomocFrame, nullptr);
+    PumpEvents();
     EXPECT_EQ(TheStMenu, nullptr);
     EXPECT_TRUE(wxTopLevelWindows.IsEmpty());
-    (void)help;
 }
 
 TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
@@ -259,13 +303,7 @@ TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
     ASSERT_EQ(WriteSettingsFile(stylePath.c_str(), style), 0);
     tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
 
-    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
-        auto* files = dynamic_cast<ChooseFileDialog*>(d);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->GetMessage(), "Choose style file");
-        EXPECT_EQ(files->GetWildcard(), "*.tmt");
-        files->SetPath(ToWx(stylePath.c_str()));
-    });
+    AnswerFileDialog(wxID_OK, "Choose style file", "*.tmt", stylePath);
     Click(m->styleButton, ID_STYLE);
     EXPECT_EQ(m->Busy, 0);
     EXPECT_EQ(std::string(TileFolder), folder);
@@ -283,9 +321,7 @@ TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
     AnswerNextDialog(wxID_CANCEL);
     Click(m->styleButton, ID_STYLE);
     tree.Picture("style/bad.tmt", 2, 2, *wxRED); // a JPEG is no style
-    AnswerNextDialog(wxID_OK, [&](wxDialog* d) {
-        dynamic_cast<ChooseFileDialog*>(d)->SetPath(ToWx((tree.Path() + "/style/bad.tmt").c_str()));
-    });
+    AnswerFileDialog(wxID_OK, "Choose style file", "*.tmt", tree.Path() + "/style/bad.tmt");
     Click(m->styleButton, ID_STYLE);
     EXPECT_EQ(std::string(TileFolder), folder);
     EXPECT_EQ(m->Busy, 0);
@@ -301,4 +337,275 @@ TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
     m->Update();
     PumpEvents();
     SUCCEED(); // the paint ended: an empty picture is not tiled
+}
+
+TEST_F(StartWindow, BackgroundChosenInTheDialog)
+{
+    StMenu* m = Start();
+    tree.Picture("tlo/green.JPG", 50, 50, *wxGREEN);
+    AnswerFileDialog(wxID_OK, "Choose background", "*.JPG", tree.Path() + "/tlo/green.JPG");
+    Click(m->backgroundButton, ID_BACKGROUND);
+    EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
+    EXPECT_EQ(m->Busy, 0);
+    EXPECT_EQ(m->background->GetWidth(), 50);
+    m->Update();
+    PumpEvents();
+    const wxColour shown = ClientPixel(m, 230, 260);
+    EXPECT_LT(shown.Red(), 40);
+    EXPECT_GT(shown.Green(), 200);
+    // Not in the settings file before OK.
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+
+    // Cancelled, a path too long for the settings record, a name the two
+    // encodings would spell differently: the option and picture stay.
+    const std::string tooLong = "tlo/" + std::string(60, 'x') + ".JPG";
+    tree.Picture(tooLong, 10, 10, *wxBLUE);
+    tree.Picture("tlo/\xc5\x82.JPG", 10, 10, *wxBLUE);
+    const struct { int answer; std::string rel; } refused[] = {
+        {wxID_CANCEL, "tlo/green.JPG"}, {wxID_OK, tooLong}, {wxID_OK, "tlo/\xc5\x82.JPG"}};
+    for (const auto& r : refused) {
+        AnswerFileDialog(r.answer, "Choose background", "*.JPG", tree.Path() + "/" + r.rel);
+        Click(m->backgroundButton, ID_BACKGROUND);
+        EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG")
+            << r.rel;
+        EXPECT_EQ(m->background->GetWidth(), 50) << r.rel;
+        EXPECT_EQ(m->Busy, 0);
+    }
+}
+
+TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
+{
+    StMenu* m = Start();
+    const std::string path = Data("slowniki/two.slo", TwoWords);
+    AnswerFileDialog(wxID_OK, "Choose dictionary", "Dictionaries (*.slo)|*.slo", path);
+    Click(m->dictionaryButton, ID_DICTIONARY);
+    EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
+    EXPECT_TRUE(Slownik::IsWord("ac"));
+    EXPECT_FALSE(Slownik::IsWord("ad"));
+    // The splash was up for the load and goes with the next idle time.
+    auto splashes = [] {
+        int n = 0;
+        for (wxWindow* w : wxTopLevelWindows)
+            n += dynamic_cast<wxSplashScreen*>(w) != nullptr;
+        return n;
+    };
+    EXPECT_EQ(splashes(), 1);
+    PumpEvents();
+    EXPECT_EQ(splashes(), 0);
+
+    // Cancelled: the dictionary and its path stay.
+    AnswerNextDialog(wxID_CANCEL);
+    Click(m->dictionaryButton, ID_DICTIONARY);
+    EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
+    EXPECT_TRUE(Slownik::IsWord("ab"));
+    EXPECT_EQ(splashes(), 0);
+}
+
+TEST_F(StartWindow, ColoursChosenInTheDialog)
+{
+    StMenu* m = Start();
+    const struct { wxWindow* button; int id; Rgb& option; Rgb& other; } cases[] = {
+        {m->textColourButton, ID_TEXT_COLOUR, TextColour, HighlightColour},
+        {m->highlightColourButton, ID_HIGHLIGHT_COLOUR, HighlightColour, TextColour},
+    };
+    for (const auto& c : cases) {
+        const Rgb other = c.other;
+        AnswerNextDialog(wxID_OK, [](wxDialog* d) { PickColour(d, wxColour(10, 20, 30)); });
+        Click(c.button, c.id);
+        EXPECT_EQ(c.option, (Rgb{10, 20, 30})) << c.id;
+        EXPECT_EQ(c.other, other) << c.id;
+        AnswerNextDialog(wxID_CANCEL, [](wxDialog* d) { PickColour(d, *wxWHITE); });
+        Click(c.button, c.id);
+        EXPECT_EQ(c.option, (Rgb{10, 20, 30})) << c.id;
+    }
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST_F(StartWindow, ConfirmationCheckBoxTogglesTheFlag)
+{
+    StMenu* m = Start();
+    wxWindow* check = m->FindWindow(ID_CONFIRM_MOVE);
+    for (int expected : {1, 0}) {
+        wxCommandEvent click(wxEVT_CHECKBOX, ID_CONFIRM_MOVE);
+        click.SetEventObject(check);
+        check->GetEventHandler()->ProcessEvent(click);
+        EXPECT_EQ(ConfirmComputerMove, expected);
+    }
+}
+
+namespace {
+
+int HelpWindows()
+{
+    int n = 0;
+    for (wxWindow* w : wxTopLevelWindows)
+        n += dynamic_cast<PomocFrame*>(w) != nullptr && !w->IsBeingDeleted();
+    return n;
+}
+
+void Tap(wxWindow* w, wxPoint at)
+{
+    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+        wxMouseEvent e(type);
+        e.SetPosition(at);
+        e.SetEventObject(w);
+        w->GetEventHandler()->ProcessEvent(e);
+    }
+}
+
+} // namespace
+
+TEST_F(StartWindow, HelpShowsOurPageAndATapClosesIt)
+{
+    std::filesystem::create_directories(tree.Path() + "/html");
+    std::filesystem::copy_file(SOURCE_DATA_DIR "/html/pomoc.htm", tree.Path() + "/html/pomoc.htm");
+    StMenu* m = Start();
+    Click(m->optionsButton, ID_OPTIONS);
+    Click(m->helpButton, ID_HELP);
+    PomocFrame* help = ThePomocFrame;
+    ASSERT_NE(help, nullptr);
+    PumpEvents();
+    EXPECT_TRUE(help->IsShown());
+    EXPECT_EQ(help->GetPosition(), wxPoint(0, 0));
+    EXPECT_EQ(help->GetSize(), wxSize(240, 270));
+    EXPECT_EQ(help->GetParent(), nullptr);
+    // Laid out as HTML, not shown as plain text.
+    EXPECT_EQ(help->view->GetOpenedPageTitle(), "Zertanik help");
+    EXPECT_FALSE(help->view->ToText().Contains("<h4>"));
+
+    // A second help command brings the same window up.
+    Click(m->helpButton, ID_HELP);
+    EXPECT_EQ(ThePomocFrame, help);
+    EXPECT_EQ(HelpWindows(), 1);
+
+    Tap(help->view, {200, 250});
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, nullptr);
+    EXPECT_EQ(HelpWindows(), 0);
+    EXPECT_TRUE(m->optionsPanel->IsShown());
+
+    // Opened again after closing: a new window; Escape closes it too.
+    Click(m->helpButton, ID_HELP);
+    ASSERT_NE(ThePomocFrame, nullptr);
+    wxKeyEvent escape(wxEVT_CHAR_HOOK);
+    escape.m_keyCode = WXK_ESCAPE;
+    ThePomocFrame->GetEventHandler()->ProcessEvent(escape);
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, nullptr);
+}
+
+TEST_F(StartWindow, HelpLinksLoadNothing)
+{
+    const std::string page = "<html><head><title>One</title></head><body>"
+                             "<a href=\"two.htm\">two two two two two</a></body></html>";
+    Data("html/pomoc.htm", std::vector<std::uint8_t>(page.begin(), page.end()));
+    const std::string two = "<html><head><title>Two</title></head><body>2</body></html>";
+    Data("html/two.htm", std::vector<std::uint8_t>(two.begin(), two.end()));
+    StMenu* m = Start();
+    Click(m->helpButton, ID_HELP);
+    PomocFrame* help = ThePomocFrame;
+    ASSERT_NE(help, nullptr);
+    PumpEvents();
+    ASSERT_EQ(help->view->GetOpenedPageTitle(), "One");
+    const wxPoint onLink(12, 8);
+    ASSERT_TRUE(help->view->LinkAt(onLink));
+    Tap(help->view, onLink);
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, help); // still open
+    EXPECT_EQ(help->view->GetOpenedPageTitle(), "One");
+    EXPECT_TRUE(help->view->GetOpenedPage().EndsWith("pomoc.htm"));
+}
+
+TEST_F(StartWindow, NameFieldsRaiseTheKeyboardWhileFocused)
+{
+    StMenu* m = Start();
+    m->CyclePlayerType(3); // seat 3 a computer: its field is disabled
+    SipShowIM(SIPF_OFF);
+    auto focus = [](wxWindow* w, wxEventType type) {
+        wxFocusEvent e(type, w->GetId());
+        e.SetEventObject(w);
+        w->GetEventHandler()->ProcessEvent(e);
+    };
+    const struct { int seat; wxEventType type; bool shown; } steps[] = {
+        {0, wxEVT_SET_FOCUS, true},
+        {0, wxEVT_KILL_FOCUS, false}, // straight to another field
+        {1, wxEVT_SET_FOCUS, true},
+        {1, wxEVT_KILL_FOCUS, false},
+        {2, wxEVT_SET_FOCUS, false}, // disabled
+    };
+    for (const auto& s : steps) {
+        focus(m->nameFields[s.seat], s.type);
+        EXPECT_EQ(SoftInputPanelShown(), s.shown) << s.seat;
+    }
+    // The toolkit's own focus moves do the same.
+    m->Raise();
+    m->nameFields[3]->SetFocus();
+    PumpEvents();
+    ASSERT_EQ(wxWindow::FindFocus(), m->nameFields[3]);
+    EXPECT_TRUE(SoftInputPanelShown());
+    m->startButton->SetFocus();
+    PumpEvents();
+    EXPECT_FALSE(SoftInputPanelShown());
+}
+
+TEST_F(StartWindow, StartMakesThePlayersFromTheSeatsAndOpensTheGame)
+{
+    StMenu* m = Start();
+    SetNameField(m->nameFields[0], "Ann");
+    for (int n = 0; n < 5; ++n)
+        m->CyclePlayerType(2); // no player
+    m->CyclePlayerType(3);
+    m->CyclePlayerType(3); // Computer II
+    m->nameFields[3]->Clear();
+    Click(m->helpButton, ID_HELP);
+    Click(m, ID_START);
+
+    Gra* gra = TheGra;
+    ASSERT_NE(gra, nullptr);
+    EXPECT_EQ(gra->players, 3);
+    EXPECT_EQ(gra->humans, 2);
+    const struct { const char* name; bool computer; int poziom; } expected[] = {
+        {"Ann", false, 0}, {"Computer II", true, 2}, {"", false, 0}};
+    for (int k = 0; k < 3; ++k) {
+        const Gracz* p = gra->player[k];
+        ASSERT_NE(p, nullptr);
+        EXPECT_STREQ(p->name, expected[k].name) << k;
+        EXPECT_EQ(p->computer != 0, expected[k].computer) << k;
+        EXPECT_EQ(dynamic_cast<const Komputer*>(p) != nullptr, expected[k].computer) << k;
+        EXPECT_EQ(p->Poziom, expected[k].poziom) << k;
+        EXPECT_EQ(p->score, 0);
+        EXPECT_EQ(p->rack->Count(), 7) << k;
+    }
+    EXPECT_EQ(gra->player[3], nullptr);
+    EXPECT_EQ(gra->tilesLeft, 100 - 3 * 7);
+    ASSERT_NE(TheGraFrame, nullptr);
+    EXPECT_TRUE(TheGraFrame->IsShown());
+    EXPECT_EQ(TheGraFrame->GetTitle(), "Venk's Zertanik EN");
+    EXPECT_FALSE(m->IsShown());
+    EXPECT_EQ(ThePomocFrame, nullptr);
+    Ustawienia saved;
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    const int types[] = {0, 5, 2, 0};
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_EQ(saved.TypGracza[k], types[k]) << k;
+    EXPECT_STREQ(saved.names[0], "Ann");
+
+    // A second START while the game runs starts nothing.
+    GraFrame* frame = TheGraFrame;
+    Click(m, ID_START);
+    EXPECT_EQ(TheGra, gra);
+    EXPECT_EQ(TheGraFrame, frame);
+
+    // Closing the game window brings the start window back; a new START
+    // makes a new game.
+    frame->Close(true);
+    PumpEvents();
+    EXPECT_EQ(TheGra, nullptr);
+    EXPECT_EQ(TheGraFrame, nullptr);
+    EXPECT_TRUE(m->IsShown());
+    Click(m, ID_START);
+    ASSERT_NE(TheGra, nullptr);
+    EXPECT_EQ(TheGra->players, 3);
+    TheGraFrame->Close(true);
+    PumpEvents();
 }
