@@ -1,0 +1,1 @@
+#include "tests/gui/okno_gry.h"
