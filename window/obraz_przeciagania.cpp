@@ -13,7 +13,7 @@ TileDragImage::TileDragImage(const wxBitmap* picture)
 TileDragImage::~TileDragImage()
 {
     // The window may be going away: give the mouse back, draw nothing.
-    if (window_ && window_->HasCapture())
+    if (window_ && captured_ && window_->HasCapture())
         window_->ReleaseMouse();
 }
 
@@ -25,6 +25,7 @@ bool TileDragImage::BeginDrag(const wxPoint& hotspot, wxWindow* window)
     hotspot_ = hotspot;
     if (!window_->HasCapture())
         window_->CaptureMouse();
+    captured_ = true;
     return true;
 }
 
@@ -33,8 +34,9 @@ void TileDragImage::EndDrag()
     if (!window_)
         return;
     Hide();
-    if (window_->HasCapture())
+    if (captured_ && window_->HasCapture())
         window_->ReleaseMouse();
+    captured_ = false;
     window_ = nullptr;
 }
 

@@ -23,6 +23,8 @@ public:
     bool BeginDrag(const wxPoint& hotspot, wxWindow* window);
     // Hides the picture and releases the mouse if this drag still holds it.
     void EndDrag();
+    // The framework took the mouse away: EndDrag must not release it.
+    void CaptureLost() { captured_ = false; }
     // Puts the picture under the pointer at pos (window pixels); a shown
     // picture is drawn again there.
     void Move(const wxPoint& pos);
@@ -40,4 +42,5 @@ private:
     wxPoint hotspot_;
     wxPoint pos_;
     bool shown_ = false;
+    bool captured_ = false;
 };

@@ -367,7 +367,9 @@ void GraFrame::OnMouseCaptureLost(wxMouseCaptureLostEvent&)
     if (DragState != DragDragging)
         return;
     // The drop never comes: take away every preview and put the tile back
-    // into its gap on the rack.
+    // into its gap on the rack. The framework is still giving the mouse
+    // back, so the drag must not release it again.
+    dragImage->CaptureLost();
     dragImage->Hide();
     const Punkt old = hoverSquare;
     hoverSquare = Punkt{-1, -1};

@@ -107,10 +107,12 @@ protected:
     void Move(int x, int y) { Send(wxEVT_MOTION, x, y, true); }
     void Release(int x, int y) { Send(wxEVT_LEFT_UP, x, y, false); }
     void RightPress(int x, int y) { Send(wxEVT_RIGHT_DOWN, x, y, false); }
-    // A whole drag from a point through the given motions, released at the last.
+    // A whole drag: a press, a first motion where it was, which starts the
+    // drag, the given motions, and the release at the last.
     void Drag(wxPoint from, std::initializer_list<wxPoint> through)
     {
         Press(from.x, from.y);
+        Move(from.x, from.y);
         wxPoint last = from;
         for (wxPoint p : through) {
             Move(p.x, p.y);
@@ -118,6 +120,10 @@ protected:
         }
         Release(last.x, last.y);
     }
+
+    // A rack picture as wide as the rack, so holes show it.
+    static wxColour RackColour() { return wxColour(90, 60, 30); }
+    void UseWideRack() const { tree.Picture("graf/stojak4.JPG", 120, 20, RackColour()); }
 
     FixtureTree tree;
     GraFrame* frame = nullptr;

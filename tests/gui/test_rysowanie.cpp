@@ -8,15 +8,9 @@
 
 namespace {
 
-const wxColour RackColour(90, 60, 30);
-
 class Drawing : public GameWindow {
 protected:
-    void SetUp() override
-    {
-        // A rack picture as wide as the rack, so holes show it.
-        tree.Picture("graf/stojak4.JPG", 120, 20, RackColour);
-    }
+    void SetUp() override { UseWideRack(); }
     void ToInfoView()
     {
         wxCommandEvent none;
@@ -84,11 +78,11 @@ TEST_F(Drawing, RackWithHolesPendingAndComputerTurn)
     OpenWithRack("a.c....");
     wxImage screen = Screen();
     EXPECT_TRUE(Near(screen, RackPoint(0), TileColour('a')));
-    EXPECT_TRUE(Near(screen, RackPoint(1), RackColour));
+    EXPECT_TRUE(Near(screen, RackPoint(1), RackColour()));
     EXPECT_TRUE(Near(screen, RackPoint(2), TileColour('c')));
     // Columns 120 and 121 lie under the status line's background.
     EXPECT_TRUE(Near(screen, {121, 250}, FixtureTree::BackgroundColour()));
-    EXPECT_TRUE(Near(screen, {123, 250}, RackColour));
+    EXPECT_TRUE(Near(screen, {123, 250}, RackColour()));
 
     // A pending move hides the rack behind the background.
     frame->tura.pending = 1;
