@@ -44,6 +44,7 @@ const wxBitmap* GraFrame::TilePicture(Tile t) const { return TileBitmaps[LetterI
 
 const wxBitmap* GraFrame::SquarePicture(const Pole& p) const
 {
+    // The start square also has colour class 5: its flag comes first.
     int k = SqPlain;
     if (p.startFlag)
         k = SqStart;
@@ -51,14 +52,14 @@ const wxBitmap* GraFrame::SquarePicture(const Pole& p) const
         k = SqWord2;
     else if (p.wordMultiplier == 3)
         k = SqWord3;
-    else if (p.colourClass == 1)
-        k = SqClass1;
-    else if (p.colourClass == 2)
-        k = SqClass2;
-    else if (p.colourClass == 3)
-        k = SqClass3;
-    else if (p.colourClass == 5)
-        k = SqClass5;
+    else
+        switch (p.colourClass) {
+        case 1: k = SqClass1; break;
+        case 2: k = SqClass2; break;
+        case 3: k = SqClass3; break;
+        case 5: k = SqClass5; break;
+        default: break;
+        }
     return SquareBitmaps[k].get();
 }
 
