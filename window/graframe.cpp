@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include <wx/dcclient.h>
 #include <wx/menu.h>
 
 #include "model/gra.h"
@@ -18,6 +17,7 @@ wxFrame* TheStartWindow = nullptr;
 wxBEGIN_EVENT_TABLE(GraFrame, wxFrame)
     EVT_PAINT(GraFrame::OnPaint)
     EVT_MOUSE_EVENTS(GraFrame::OnMouse)
+    EVT_MOUSE_CAPTURE_LOST(GraFrame::OnMouseCaptureLost)
     EVT_BUTTON(ID_BTN_PASS, GraFrame::OnPassButton)
     EVT_BUTTON(ID_BTN_PUT, GraFrame::OnPutButton)
     EVT_BUTTON(ID_BTN_EXCHANGE, GraFrame::OnExchangeButton)
@@ -154,34 +154,12 @@ void GraFrame::UpdateControls(bool /*afterAccept*/)
         goButton->Show(true);
 }
 
-void GraFrame::PaintBackground(wxDC& dc)
-{
-    TileBackground(dc, backgroundBitmap.get(), GetClientSize());
-}
-
-void GraFrame::OnPaint(wxPaintEvent&)
-{
-    wxPaintDC dc(this);
-    PaintBackground(dc);
-}
-
-void GraFrame::OnMouse(wxMouseEvent& event) { event.Skip(); }
-
 void GraFrame::OnPassButton(wxCommandEvent&) {}
 void GraFrame::OnPutButton(wxCommandEvent&) {}
 void GraFrame::OnExchangeButton(wxCommandEvent&) {}
 void GraFrame::OnYesButton(wxCommandEvent&) {}
 void GraFrame::OnNoButton(wxCommandEvent&) {}
 void GraFrame::OnGoButton(wxCommandEvent&) {}
-
-void GraFrame::OnToggleBoardView(wxCommandEvent&)
-{
-    boardView = !boardView;
-    passButton->Show(!boardView);
-    exchangeButton->Show(!boardView);
-    closeButton->Show(!boardView);
-    Refresh(false);
-}
 
 void GraFrame::OnBackToMenu(wxCommandEvent&)
 {

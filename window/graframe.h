@@ -4,10 +4,12 @@
 #include <memory>
 
 #include <wx/bmpbuttn.h>
-#include <wx/dragimag.h>
 #include <wx/frame.h>
 
+#include "model/gra.h"
+#include "model/plansza.h"
 #include "model/punkt.h"
+#include "window/obraz_przeciagania.h"
 #include "window/obrazki.h"
 #include "window/tura.h"
 
@@ -36,23 +38,59 @@ public:
 
     void LoadBitmaps();
     void UpdateControls(bool afterAccept);
-    void PaintBackground(wxDC& dc);
 
+    // Drawing and stylus input
     void OnPaint(wxPaintEvent& event);
+    // Full repaint composed in ScreenBuffer and copied to the window; the
+    // background layer only when background is true.
+    void Redraw(bool background);
+    // Tiles the background inside (0, 0, 240, 270) and whatever clipping the
+    // caller set; leaves the device context with no clipping at all.
+    void PaintBackground(wxDC& dc);
+    void DrawPlansza(wxDC& dc);
+    void DrawPlacedMarks(wxDC& dc);
+    void OnToggleBoardView(wxCommandEvent& event);
+    void DrawStojak(wxDC& dc);
+    void DrawExchangeSlots(wxDC& dc);
+    void DrawLetterPicker(wxDC& dc);
+    void RefreshLetterPicker(wxDC& dc);
+    void DrawInfo(wxDC& dc);
+    // Redraws the square (ox, oy) the dragged tile left and the hover square.
+    void DragOverSquare(wxDC& dc, int ox, int oy);
+    bool CanPlaceAt(int x, int y) const;
+    void RefreshExchangeSlots();
+    // The rack slot of the letter under (x, y), or -1; in the board view a
+    // press on a tile laid this turn takes it back and gives its rack slot.
+    int HitTestRack(int x, int y);
     void OnMouse(wxMouseEvent& event);
+    void OnMouseCaptureLost(wxMouseCaptureLostEvent& event);
+    void PlaceTile(int x, int y);
+    bool MovePlacedTileLast(int x, int y);
+    // The last placed tile back to the first empty rack slot; that slot, or
+    // -1 when nothing could be taken back.
+    int TakeBackLastTile();
+    void ReturnExchangeTile(int slot);
+    void ForgetBlankAt(int x, int y);
+
+    // The letter of letter picker cell 0 to 25, in letter index order; 0 for
+    // any other cell.
+    static Tile PickerCellLetter(int cell);
+
+    // Turn flow (stubs on this branch)
+    void UpdateMoveStatus();
+
     void OnPassButton(wxCommandEvent& event);
     void OnPutButton(wxCommandEvent& event);
     void OnExchangeButton(wxCommandEvent& event);
     void OnYesButton(wxCommandEvent& event);
     void OnNoButton(wxCommandEvent& event);
     void OnGoButton(wxCommandEvent& event);
-    void OnToggleBoardView(wxCommandEvent& event);
     void OnBackToMenu(wxCommandEvent& event);
 
     Tura tura;
     int DragState = DragIdle;
     int pressedSlot = -1;
-    std::unique_ptr<wxDragImage> dragImage;
+    std::unique_ptr<TileDragImage> dragImage;
     Punkt hoverSquare{-1, -1};
     std::uint8_t boardView = 0;
     Tile draggedLetter = 'A';
@@ -82,10 +120,23 @@ public:
 
     wxMenuBar* menuBar = nullptr;
 
-    // Used by the start of a game (stubs on this branch)
-    void Redraw(bool background);
-
 private:
+    // Drawing and stylus input: helpers.
+    const wxBitmap* TilePicture(Tile t) const;
+    const wxBitmap* SquarePicture(const Pole& p) const;
+    // The picture of the tile on a square: a blank with its letter shows
+    // that letter's blank picture; null for an empty square.
+    const wxBitmap* SquareTilePicture(const Pole& p) const;
+    void DrawSquare(wxDC& dc, int x, int y) const;
+    void ComposeScreen(wxDC& dc, bool background);
+    Stojak* ShownRack() const;
+    bool CurrentIsComputer() const;
+    void OnRightPress(int x, int y);
+    void OnLeftPress(int x, int y);
+    void StartDrag(const wxPoint& pos);
+    void FollowStylus(const wxPoint& pos);
+    void Drop();
+
     wxDECLARE_EVENT_TABLE();
 };
 

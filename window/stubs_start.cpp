@@ -2,6 +2,4 @@
 // which the start of a game calls.
 #include "window/graframe.h"
 
-void GraFrame::Redraw(bool) {}
-
 void ComputerTurn(Gra*) {}

@@ -7,52 +7,7 @@
 #include "model/opcje.h"
 #include "platform/instalacja.h"
 #include "model/plansza.h"
-#include "tests/gui/gui_support.h"
-
-namespace {
-
-// Seats: 'h' a human, 'c' a computer.
-void StartGame(const char* seats)
-{
-    Gra* g = new Gra;
-    int n = 0, humans = 0;
-    for (const char* s = seats; *s; ++s, ++n) {
-        g->player[n] = new Gracz(*s == 'h' ? "Ann" : "Cpu");
-        if (*s == 'c') {
-            g->player[n]->computer = 1;
-            g->player[n]->Poziom = 1;
-        } else {
-            ++humans;
-        }
-    }
-    TheGra = g;
-    g->NewGame(n, humans);
-}
-
-class GameWindow : public ::testing::Test {
-protected:
-    GraFrame* Open(const char* seats)
-    {
-        StartGame(seats);
-        frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
-        TheGraFrame = frame;
-        return frame;
-    }
-    void Close()
-    {
-        if (!frame)
-            return;
-        frame->Destroy();
-        PumpEvents();
-        frame = nullptr;
-    }
-    void TearDown() override { Close(); }
-
-    FixtureTree tree;
-    GraFrame* frame = nullptr;
-};
-
-} // namespace
+#include "tests/gui/okno_gry.h"
 
 TEST_F(GameWindow, ButtonsAsBuilt)
 {
@@ -156,7 +111,8 @@ TEST_F(GameWindow, PaintsTheTiledBackground)
     frame->Refresh();
     frame->Update();
     PumpEvents();
-    const wxColour c = ClientPixel(frame, 100, 150);
+    // Below the board, where only the background is drawn.
+    const wxColour c = ClientPixel(frame, 100, 242);
     const wxColour want = FixtureTree::BackgroundColour();
     EXPECT_NEAR(c.Red(), want.Red(), 8);
     EXPECT_NEAR(c.Green(), want.Green(), 8);

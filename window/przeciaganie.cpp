@@ -1,0 +1,384 @@
+// The game window's stylus input: pressing, dragging and dropping tiles, and
+// the steps that lay tiles on the board and take them back.
+#include <utility>
+
+#include <wx/dcclient.h>
+
+#include "model/litery.h"
+#include "window/graframe.h"
+
+namespace {
+
+// Hit areas of the window, in client pixels.
+int RackSlotAt(int x, int y)
+{
+    if (x > 125 && x < 234 && y > 246.8 && y < 258.8)
+        return (x - 126) / 16;
+    return -1;
+}
+
+int ExchangeSlotAt(int x, int y)
+{
+    if (x > 123 && x < 235 && y > 218 && y < 234)
+        return (x - 123) / 16;
+    return -1;
+}
+
+int PickerCellAt(int x, int y)
+{
+    if (x > 15 && x < 127 && y > 147 && y < 230)
+        return (x - 15) / 14 + 8 * ((y - 147) / 14);
+    return -1;
+}
+
+// The board square under a point of the board area (0, 0, 240, 240).
+bool SquareAt(int x, int y, Punkt& q)
+{
+    if (x < 0 || y < 0 || x >= BoardSize * 16 || y >= BoardSize * 16)
+        return false;
+    q = Punkt{x / 16 + 1, y / 16 + 1};
+    return true;
+}
+
+bool OnBoard(int x, int y) { return x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; }
+
+} // namespace
+
+bool GraFrame::CanPlaceAt(int x, int y) const { return OnBoard(x, y) && !Plansza[x][y].tile; }
+
+void GraFrame::PlaceTile(int x, int y)
+{
+    const Tile letter = draggedLetter;
+    if (letter == BlankTile) {
+        tura.AddBlank(Punkt{x, y});
+        if (boardView) {
+            wxCommandEvent none;
+            OnToggleBoardView(none);
+        }
+        if (!boardView) {
+            wxClientDC window(this);
+            RefreshLetterPicker(window);
+        }
+    }
+    tura.pendingScore += LetterValue(letter);
+    Plansza[x][y].tile = letter;
+    Plansza[x][y].blankLetter = 0;
+    tura.placedLetters[tura.placedCount] = letter;
+    tura.placedSquares[tura.placedCount] = Punkt{x, y};
+    ++tura.placedCount;
+    putButton->Enable(true);
+    UpdateMoveStatus();
+}
+
+int GraFrame::TakeBackLastTile()
+{
+    Stojak* rack = ShownRack();
+    if (!rack || tura.placedCount <= 0)
+        return -1;
+    const int r = rack->FirstEmpty();
+    if (r >= RackSlots)
+        return -1; // no room: the tile stays on the board
+    --tura.placedCount;
+    const Tile letter = tura.placedLetters[tura.placedCount];
+    const Punkt q = tura.placedSquares[tura.placedCount];
+    if (letter == BlankTile) {
+        ForgetBlankAt(q.x, q.y);
+        if (tura.blankCount > 0)
+            --tura.blankCount;
+        if (!boardView) {
+            wxClientDC window(this);
+            RefreshLetterPicker(window);
+        }
+    }
+    rack->slots[r] = letter;
+    Plansza[q.x][q.y].tile = 0;
+    putButton->Enable(tura.placedCount > 0);
+    UpdateMoveStatus();
+    return r;
+}
+
+bool GraFrame::MovePlacedTileLast(int x, int y)
+{
+    if (!boardView || tura.placedCount <= 0)
+        return false;
+    const int last = tura.placedCount - 1;
+    for (int i = 0; i <= last; ++i)
+        if (tura.placedSquares[i] == Punkt{x, y}) {
+            std::swap(tura.placedSquares[i], tura.placedSquares[last]);
+            std::swap(tura.placedLetters[i], tura.placedLetters[last]);
+            return true;
+        }
+    return false;
+}
+
+void GraFrame::ForgetBlankAt(int x, int y)
+{
+    if (tura.blankCount <= 0)
+        return;
+    const Punkt q{x, y};
+    const int last = tura.blankCount >= 2 ? 1 : 0;
+    if (last == 1 && tura.blankSquares[0] == q)
+        tura.blankSquares[0] = tura.blankSquares[1];
+    Pole& p = Plansza[x][y];
+    if (p.blankLetter) {
+        --tura.blanksLettered;
+        p.blankLetter = 0;
+    }
+    tura.blankSquares[last] = Punkt{-1, -1};
+}
+
+int GraFrame::HitTestRack(int x, int y)
+{
+    const Stojak* rack = ShownRack();
+    if (!rack)
+        return -1;
+    const int s = RackSlotAt(x, y);
+    if (s >= 0 && rack->slots[s])
+        return s;
+    Punkt q;
+    if (!boardView || !SquareAt(x, y, q) || !MovePlacedTileLast(q.x, q.y))
+        return -1;
+    const int r = TakeBackLastTile();
+    wxClientDC window(this);
+    DrawPlansza(window);
+    return r;
+}
+
+void GraFrame::ReturnExchangeTile(int slot)
+{
+    Stojak* rack = ShownRack();
+    if (!rack || slot < 0 || slot >= RackSlots || !tura.exchangeSlots[slot])
+        return;
+    const int r = rack->FirstEmpty();
+    if (r >= RackSlots)
+        return;
+    rack->slots[r] = tura.exchangeSlots[slot];
+    tura.exchangeSlots[slot] = 0;
+    --tura.exchangeCount;
+    wxClientDC window(this);
+    DrawExchangeSlots(window);
+}
+
+void GraFrame::RefreshExchangeSlots()
+{
+    exchangeButton->Enable(tura.exchangeCount > 0);
+    wxClientDC window(this);
+    DrawExchangeSlots(window);
+}
+
+void GraFrame::OnMouse(wxMouseEvent& event)
+{
+    event.Skip();
+    if (!tura.inputEnabled || tura.pending || tura.gameOver || !ShownRack())
+        return;
+    const wxPoint pos = event.GetPosition();
+    if (event.RightDown()) {
+        if (DragState == DragIdle)
+            OnRightPress(pos.x, pos.y);
+    } else if (event.LeftDown()) {
+        if (DragState == DragIdle)
+            OnLeftPress(pos.x, pos.y);
+    } else if (event.LeftUp()) {
+        if (DragState == DragPressed) {
+            // A tap: the letter stays where the press left it.
+            DragState = DragIdle;
+            wxClientDC window(this);
+            DrawStojak(window);
+        } else if (DragState == DragDragging) {
+            Drop();
+        }
+    } else if (event.Dragging()) {
+        if (DragState == DragPressed)
+            StartDrag(pos);
+        else if (DragState == DragDragging)
+            FollowStylus(pos);
+    }
+}
+
+void GraFrame::OnRightPress(int x, int y)
+{
+    Punkt q;
+    if (boardView) {
+        if (SquareAt(x, y, q) && MovePlacedTileLast(q.x, q.y) && TakeBackLastTile() >= 0) {
+            wxClientDC window(this);
+            DrawStojak(window);
+            DrawPlansza(window);
+            RefreshLetterPicker(window);
+        }
+        return;
+    }
+    const int e = ExchangeSlotAt(x, y);
+    if (e < 0 || !tura.exchangeSlots[e] || ShownRack()->FirstEmpty() >= RackSlots)
+        return;
+    ReturnExchangeTile(e);
+    RefreshExchangeSlots();
+    UpdateMoveStatus();
+    wxClientDC window(this);
+    DrawStojak(window);
+    DrawExchangeSlots(window);
+    DrawInfo(window);
+}
+
+void GraFrame::OnLeftPress(int x, int y)
+{
+    Stojak* rack = ShownRack();
+    int s = HitTestRack(x, y);
+    if (s < 0 && !boardView) {
+        const int e = ExchangeSlotAt(x, y);
+        const int cell = PickerCellAt(x, y);
+        if (e >= 0) {
+            // An exchange letter tapped back to the rack, and pressed there.
+            const int r = rack->FirstEmpty();
+            if (tura.exchangeSlots[e] && r < RackSlots) {
+                ReturnExchangeTile(e);
+                RefreshExchangeSlots();
+                UpdateMoveStatus();
+                wxClientDC window(this);
+                DrawInfo(window);
+                s = r;
+            }
+        } else if (PickerCellLetter(cell) && tura.blankCount > tura.blanksLettered &&
+                   tura.blanksLettered < MaxBlanks) {
+            // The blank that waits for its letter gets the tapped one.
+            const Punkt b = tura.AwaitingBlank();
+            if (OnBoard(b.x, b.y)) {
+                Plansza[b.x][b.y].blankLetter = PickerCellLetter(cell);
+                ++tura.blanksLettered;
+                wxClientDC window(this);
+                UpdateMoveStatus();
+                RefreshLetterPicker(window);
+                DrawPlansza(window);
+            }
+        }
+    }
+    if (s < 0)
+        return;
+    DragState = DragPressed;
+    pressedSlot = s;
+    draggedLetter = rack->slots[s];
+    UpdateMoveStatus();
+}
+
+void GraFrame::StartDrag(const wxPoint& pos)
+{
+    Stojak* rack = ShownRack();
+    DragState = DragDragging;
+    rack->slots[pressedSlot] = 0; // the gap
+    dragImage = std::make_unique<TileDragImage>(TilePicture(draggedLetter));
+    if (!dragImage->BeginDrag(wxPoint(0, 0), this)) {
+        dragImage.reset();
+        rack->slots[pressedSlot] = draggedLetter;
+        DragState = DragIdle;
+        return;
+    }
+    dragImage->Move(pos);
+    {
+        wxClientDC window(this);
+        DrawStojak(window);
+    }
+    dragImage->Show();
+}
+
+void GraFrame::FollowStylus(const wxPoint& pos)
+{
+    const int x = pos.x, y = pos.y;
+    dragImage->Hide();
+    Punkt q;
+    if (boardView && x > 0 && y > 0 && SquareAt(x, y, q)) {
+        if (q == hoverSquare) {
+            if (!CanPlaceAt(q.x, q.y))
+                dragImage->Show();
+        } else {
+            const Punkt old = hoverSquare;
+            hoverSquare = q;
+            wxClientDC window(this);
+            DragOverSquare(window, old.x, old.y);
+        }
+        dragImage->Move(pos);
+        return;
+    }
+
+    Stojak* rack = ShownRack();
+    bool previewed = false;
+    const int r = RackSlotAt(x, y);
+    const int e = ExchangeSlotAt(x, y);
+    if (r >= 0 && rack->slots[r]) {
+        // The letters between make room: the gap moves to r.
+        for (int i = pressedSlot; i < r; ++i)
+            rack->slots[i] = rack->slots[i + 1];
+        for (int i = pressedSlot; i > r; --i)
+            rack->slots[i] = rack->slots[i - 1];
+        rack->slots[r] = 0;
+        pressedSlot = r;
+        wxClientDC window(this);
+        DrawStojak(window);
+    } else if (e >= 0 && !boardView) {
+        previewed = !tura.exchangeSlots[e];
+        tura.highlightedExchangeSlot = previewed ? e : -1;
+        wxClientDC window(this);
+        DrawExchangeSlots(window);
+    } else if (tura.highlightedExchangeSlot >= 0) {
+        tura.highlightedExchangeSlot = -1;
+        wxClientDC window(this);
+        DrawExchangeSlots(window);
+    }
+
+    const Punkt old = hoverSquare;
+    hoverSquare = Punkt{-1, -1};
+    if (old.x > 0) {
+        wxClientDC window(this);
+        DragOverSquare(window, old.x, old.y);
+    }
+    dragImage->Move(pos);
+    if (!previewed)
+        dragImage->Show();
+}
+
+void GraFrame::Drop()
+{
+    Stojak* rack = ShownRack();
+    dragImage->EndDrag();
+    dragImage.reset();
+    const Punkt h = hoverSquare;
+    hoverSquare = Punkt{-1, -1};
+    if (h.x >= 1 && CanPlaceAt(h.x, h.y)) {
+        PlaceTile(h.x, h.y);
+        wxClientDC window(this);
+        DragOverSquare(window, h.x, h.y);
+    } else if (tura.highlightedExchangeSlot >= 0) {
+        tura.exchangeSlots[tura.highlightedExchangeSlot] = draggedLetter;
+        tura.highlightedExchangeSlot = -1;
+        ++tura.exchangeCount;
+        RefreshExchangeSlots();
+        UpdateMoveStatus();
+        wxClientDC window(this);
+        DrawInfo(window);
+    } else {
+        rack->slots[pressedSlot] = draggedLetter;
+        wxClientDC window(this);
+        DrawStojak(window);
+    }
+    DragState = DragIdle;
+    pressedSlot = -1;
+}
+
+void GraFrame::OnMouseCaptureLost(wxMouseCaptureLostEvent&)
+{
+    if (DragState != DragDragging)
+        return;
+    // The drop never comes: take away every preview and put the tile back
+    // into its gap on the rack. The framework is still giving the mouse
+    // back, so the drag must not release it again.
+    dragImage->CaptureLost();
+    dragImage->Hide();
+    const Punkt old = hoverSquare;
+    hoverSquare = Punkt{-1, -1};
+    wxClientDC window(this);
+    if (old.x > 0)
+        DragOverSquare(window, old.x, old.y);
+    if (tura.highlightedExchangeSlot >= 0) {
+        tura.highlightedExchangeSlot = -1;
+        DrawExchangeSlots(window);
+    }
+    Drop();
+}

@@ -1,0 +1,298 @@
+// The game window's drawing: the full repaint and its layers, the board, the
+// rack, the exchange slots, the letter picker and the info panel.
+#include <string>
+
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+
+#include "model/opcje.h"
+#include "platform/tekst.h"
+#include "window/graframe.h"
+#include "window/tlo.h"
+
+namespace {
+
+constexpr int SquarePixels = 16;
+constexpr int BoardPixels = BoardSize * SquarePixels;
+constexpr int PickerCells = 26;
+constexpr int PickerColumns = 8;
+
+const wxRect PickerArea(15, 147, 128, 64);
+const wxRect RackArea(120, 244, 120, 60);
+const wxRect StatusArea(0, 245, 122, 65);
+const wxRect PlayerListArea(0, 0, 160, 148);
+
+wxColour ToColour(Rgb c) { return wxColour(c.red, c.green, c.blue); }
+
+void UseFont(wxDC& dc, int points, const wxColour& colour)
+{
+    dc.SetFont(wxFont(wxFontInfo(points).Family(wxFONTFAMILY_DEFAULT).Bold()));
+    dc.SetTextForeground(colour);
+}
+
+// The program's off-screen bitmaps, made here if start-up has not made them.
+bool BuffersReady()
+{
+    if (!ScreenBuffer.IsOk() || !BoardBuffer.IsOk())
+        CreateScreenBuffers();
+    return ScreenBuffer.IsOk() && BoardBuffer.IsOk();
+}
+
+} // namespace
+
+const wxBitmap* GraFrame::TilePicture(Tile t) const { return TileBitmaps[LetterIndex(t)].get(); }
+
+const wxBitmap* GraFrame::SquarePicture(const Pole& p) const
+{
+    // The start square also has colour class 5: its flag comes first.
+    int k = SqPlain;
+    if (p.startFlag)
+        k = SqStart;
+    else if (p.wordMultiplier == 2)
+        k = SqWord2;
+    else if (p.wordMultiplier == 3)
+        k = SqWord3;
+    else
+        switch (p.colourClass) {
+        case 1: k = SqClass1; break;
+        case 2: k = SqClass2; break;
+        case 3: k = SqClass3; break;
+        case 5: k = SqClass5; break;
+        default: break;
+        }
+    return SquareBitmaps[k].get();
+}
+
+const wxBitmap* GraFrame::SquareTilePicture(const Pole& p) const
+{
+    if (!p.tile)
+        return nullptr;
+    if (p.blankLetter)
+        return BlankTileBitmaps[LetterIndex(p.blankLetter)].get();
+    return TilePicture(p.tile);
+}
+
+void GraFrame::DrawSquare(wxDC& dc, int x, int y) const
+{
+    const Pole& p = Plansza[x][y];
+    const int left = (x - 1) * SquarePixels, top = (y - 1) * SquarePixels;
+    DrawIfOk(dc, SquarePicture(p), left, top);
+    DrawIfOk(dc, SquareTilePicture(p), left + 1, top + 1);
+}
+
+Stojak* GraFrame::ShownRack() const
+{
+    if (!TheGra || !TheGra->player[TheGra->shown])
+        return nullptr;
+    return TheGra->player[TheGra->shown]->rack;
+}
+
+bool GraFrame::CurrentIsComputer() const
+{
+    return TheGra && TheGra->player[TheGra->current] && TheGra->player[TheGra->current]->computer;
+}
+
+Tile GraFrame::PickerCellLetter(int cell)
+{
+    if (cell < 0 || cell >= PickerCells)
+        return 0;
+    int n = 0;
+    for (int i = 0; i < LetterIndexCount; ++i) {
+        const Tile c = IndexLetter(i);
+        if (c >= 'a' && c <= 'z' && n++ == cell)
+            return c;
+    }
+    return 0;
+}
+
+void GraFrame::ComposeScreen(wxDC& dc, bool background)
+{
+    if (background)
+        PaintBackground(dc);
+    RefreshLetterPicker(dc);
+    DrawPlansza(dc);
+    DrawStojak(dc);
+    DrawExchangeSlots(dc);
+    DrawInfo(dc);
+}
+
+void GraFrame::OnPaint(wxPaintEvent&)
+{
+    if (!BuffersReady()) {
+        wxPaintDC window(this);
+        ComposeScreen(window, true);
+        return;
+    }
+    wxMemoryDC buffer(ScreenBuffer);
+    ComposeScreen(buffer, true);
+    wxPaintDC window(this);
+    window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
+}
+
+void GraFrame::Redraw(bool background)
+{
+    if (!BuffersReady())
+        return;
+    wxMemoryDC buffer(ScreenBuffer);
+    ComposeScreen(buffer, background);
+    wxClientDC window(this);
+    window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
+}
+
+void GraFrame::PaintBackground(wxDC& dc)
+{
+    TileBackground(dc, backgroundBitmap.get(), GetClientSize());
+    dc.DestroyClippingRegion();
+}
+
+void GraFrame::DrawPlansza(wxDC& dc)
+{
+    if (!boardView || !BuffersReady())
+        return;
+    wxMemoryDC board(BoardBuffer);
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            DrawSquare(board, x, y);
+    if (tura.highlight) {
+        board.SetPen(*wxBLACK_PEN);
+        board.SetBrush(*wxWHITE_BRUSH);
+        DrawPlacedMarks(board);
+    }
+    dc.Blit(0, 0, BoardPixels, BoardPixels, &board, 0, 0, wxCOPY, false);
+}
+
+void GraFrame::DrawPlacedMarks(wxDC& dc)
+{
+    for (int i = 0; i < tura.placedCount; ++i) {
+        const Punkt q = tura.placedSquares[i];
+        dc.DrawRoundedRectangle((q.x - 1) * SquarePixels + 3, (q.y - 1) * SquarePixels + 3, 3, 3,
+                                1.0);
+    }
+}
+
+void GraFrame::OnToggleBoardView(wxCommandEvent&)
+{
+    boardView = !boardView;
+    passButton->Show(!boardView);
+    exchangeButton->Show(!boardView);
+    closeButton->Show(!boardView);
+    if (!boardView) {
+        Redraw(true);
+        return;
+    }
+    // Only the board and the rack change: the rest stays as it is.
+    wxClientDC window(this);
+    {
+        wxDCClipper clip(window, wxRect(0, 0, BoardPixels, BoardPixels));
+        DrawPlansza(window);
+    }
+    DrawStojak(window);
+}
+
+void GraFrame::DrawStojak(wxDC& dc)
+{
+    if (tura.pending) {
+        // No rack while a move waits for its answer.
+        dc.SetClippingRegion(RackArea);
+        PaintBackground(dc);
+        return;
+    }
+    const Stojak* rack = ShownRack();
+    if (CurrentIsComputer() || !rack)
+        return;
+    wxDCClipper clip(dc, RackArea);
+    DrawIfOk(dc, rackBitmap.get(), RackArea.x, RackArea.y);
+    for (int i = 0; i < RackSlots; ++i)
+        if (rack->slots[i])
+            DrawIfOk(dc, TilePicture(rack->slots[i]), 125 + 16 * i, 245);
+}
+
+void GraFrame::DrawExchangeSlots(wxDC& dc)
+{
+    if (boardView)
+        return;
+    for (int i = 0; i < RackSlots; ++i) {
+        DrawIfOk(dc, exchangeSlotBitmap.get(), 123 + 16 * i, 218);
+        Tile letter = tura.exchangeSlots[i];
+        if (!letter && i == tura.highlightedExchangeSlot)
+            letter = draggedLetter; // preview of the drop
+        if (letter)
+            DrawIfOk(dc, TilePicture(letter), 124 + 16 * i, 219);
+    }
+}
+
+void GraFrame::DrawLetterPicker(wxDC& dc)
+{
+    if (boardView)
+        return;
+    for (int n = 0; n < PickerCells; ++n)
+        DrawIfOk(dc, BlankTileBitmaps[LetterIndex(PickerCellLetter(n))].get(),
+                 PickerArea.x + 14 * (n % PickerColumns), PickerArea.y + 14 * (n / PickerColumns));
+}
+
+void GraFrame::RefreshLetterPicker(wxDC& dc)
+{
+    if (boardView)
+        return;
+    if (tura.blankCount > tura.blanksLettered) {
+        DrawLetterPicker(dc);
+        return;
+    }
+    dc.SetClippingRegion(PickerArea);
+    PaintBackground(dc);
+}
+
+void GraFrame::DrawInfo(wxDC& dc)
+{
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    UseFont(dc, 8, ToColour(TextColour));
+    dc.SetClippingRegion(StatusArea);
+    PaintBackground(dc);
+    dc.DrawText(ToWx(statusLine), 3, 247);
+    if (boardView)
+        return;
+
+    dc.SetClippingRegion(PlayerListArea);
+    PaintBackground(dc);
+    if (TheGra) {
+        for (int i = 0; i < TheGra->players; ++i) {
+            const Gracz* g = TheGra->player[i];
+            if (!g)
+                continue;
+            const int y = 24 * i;
+            UseFont(dc, 10, ToColour(i == TheGra->current ? HighlightColour : TextColour));
+            const std::string row = std::string(g->name ? g->name : "") + " (" +
+                                    std::to_string(g->rack ? g->rack->Count() : 0) + ")";
+            dc.DrawText(ToWx(row.c_str()), 38, y);
+            dc.DrawText(ToWx(std::to_string(g->score).c_str()), 8, y);
+        }
+    }
+    DrawIfOk(dc, bagBitmap.get(), 191, 26);
+    UseFont(dc, 11, *wxWHITE);
+    dc.DrawText(ToWx(std::to_string(TheGra ? TheGra->tilesLeft : 0).c_str()), 201, 36);
+    UseFont(dc, 8, ToColour(TextColour));
+    dc.DrawText(ToWx(hintLine1), 10, 110);
+    dc.DrawText(ToWx(hintLine2), 10, 124);
+}
+
+void GraFrame::DragOverSquare(wxDC& dc, int ox, int oy)
+{
+    if (!boardView)
+        return;
+    const Punkt h = hoverSquare;
+    if (ox == h.x && oy == h.y)
+        return;
+    if (ox > 0)
+        DrawSquare(dc, ox, oy);
+    if (h.x <= 0)
+        return;
+    const int left = (h.x - 1) * SquarePixels + 1, top = (h.y - 1) * SquarePixels + 1;
+    if (CanPlaceAt(h.x, h.y)) {
+        // The tile shows snapped into the free square; the image stays hidden.
+        DrawIfOk(dc, TilePicture(draggedLetter), left, top);
+        return;
+    }
+    DrawIfOk(dc, SquareTilePicture(Plansza[h.x][h.y]), left, top);
+    if (dragImage)
+        dragImage->Show();
+}
