@@ -7,6 +7,7 @@
 #include <wx/dragimag.h>
 #include <wx/frame.h>
 
+#include "model/gra.h"
 #include "model/punkt.h"
 #include "window/obrazki.h"
 #include "window/tura.h"
@@ -35,19 +36,54 @@ public:
     ~GraFrame() override;
 
     void LoadBitmaps();
-    void UpdateControls(bool afterAccept);
     void PaintBackground(wxDC& dc);
 
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-    void OnPassButton(wxCommandEvent& event);
+    void OnToggleBoardView(wxCommandEvent& event);
+
+    // Turn flow
+    // Move status: hint lines, caption, PUT and EXCHANGE, the pending score.
+    void UpdateMoveStatus();
+    void UpdateLineAndStatus();
+    void SetMenuBarText(const wxString& text);
+    // The move rules over this turn's tiles (window/zasady.h).
+    bool TouchesOldTiles();
+    bool IsInOneLine();
+    bool IsWordValid(int x, int y, bool across);
+    bool AreAllWordsValid();
+    int ScoreWord(int x, int y, bool across);
+    int ScoreMove();
+    // Passing the turn on and the controls of each phase.
+    void ResetTurn();
+    void UpdateControls(bool afterAccept);
+    void AskAcceptWord();
+    void EndAcceptPrompt();
+    void ShowGoBar();
+    void SubmitMove();
+    void Pass();
+    void Exchange();
+    // The answer to a pending move, and the end of the game (out: the player
+    // who went out, -1 none).
+    void AcceptWord();
+    void ChallengeWord();
+    void EndGame(int out);
     void OnPutButton(wxCommandEvent& event);
+    void OnPassButton(wxCommandEvent& event);
     void OnExchangeButton(wxCommandEvent& event);
     void OnYesButton(wxCommandEvent& event);
     void OnNoButton(wxCommandEvent& event);
     void OnGoButton(wxCommandEvent& event);
-    void OnToggleBoardView(wxCommandEvent& event);
     void OnBackToMenu(wxCommandEvent& event);
+
+    // Drawing (stubs on this branch)
+    void Redraw(bool background);
+    void DrawPlansza(wxDC& dc);
+    void DrawStojak(wxDC& dc);
+    void DrawExchangeSlots(wxDC& dc);
+    void DrawLetterPicker(wxDC& dc);
+    void DrawInfo(wxDC& dc);
+    void TakeBackLastTile();
 
     Tura tura;
     int DragState = DragIdle;
@@ -91,6 +127,17 @@ extern GraFrame* TheGraFrame;
 // The start window, shown again when a game window closes.
 extern wxFrame* TheStartWindow;
 
+// Turn flow: the computer's turn.
+// The whole turn of the current player of game, a computer: it answers the
+// pending move, then plays, exchanges or passes, which hands the turn on.
+void ComputerTurn(Gra* game);
+// The pause before a computer turn that follows another in a game without
+// humans, in milliseconds (50; tests may set 0).
+extern int ComputerPauseMs;
+
 // Draws bitmap at (x, y) when it holds a picture: a picture that failed to
 // load is never drawn.
 void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y);
+
+// Writes text, with its NUL, over the start of a 100-byte message line.
+void CopyMessage(char* line, const char* text);
