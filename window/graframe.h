@@ -63,6 +63,11 @@ public:
     void SubmitMove();
     void Pass();
     void Exchange();
+    // The steps those share: the placed tiles back to the rack, the turn
+    // handed to the next player, a move's credit (true: it ended the game).
+    void TakeBackPlacedTiles();
+    void HandTurnOn();
+    bool CreditMove(int mover);
     // The answer to a pending move, and the end of the game (out: the player
     // who went out, -1 none).
     void AcceptWord();

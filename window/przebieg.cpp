@@ -47,8 +47,6 @@ void ReturnExchangeLetters(Tura& t, Stojak& rack)
         }
 }
 
-bool RackEmpty(const Gracz& p) { return p.rack->Count() == 0; }
-
 void ShowChallengeResult(const char* caption, const char* message)
 {
     wxMessageDialog box(nullptr, message, caption, wxOK, wxPoint(10, 10));
@@ -203,21 +201,12 @@ void GraFrame::Pass()
 {
     Gra& g = *TheGra;
     ReturnExchangeLetters(tura, *g.player[g.shown]->rack);
-    while (tura.placedCount > 0)
-        TakeBackLastTile();
-    tura.pending = 0;
+    TakeBackPlacedTiles();
     if (++g.scorelessTurns == 2 * g.players) {
         EndGame(-1);
         return;
     }
-    g.NextPlayer();
-    if (tura.gameOver)
-        return;
-    ResetTurn();
-    if (g.humans >= 2)
-        ShowGoBar();
-    UpdateControls(false);
-    Redraw(false);
+    HandTurnOn();
 }
 
 void GraFrame::Exchange()
@@ -239,36 +228,52 @@ void GraFrame::Exchange()
         ShuffleBag(&g);
     }
     ReturnExchangeLetters(tura, *player.rack);
+    TakeBackPlacedTiles();
+    HandTurnOn();
+}
+
+void GraFrame::TakeBackPlacedTiles()
+{
     while (tura.placedCount > 0)
         TakeBackLastTile();
     tura.pending = 0;
-    g.NextPlayer();
+}
+
+void GraFrame::HandTurnOn()
+{
+    TheGra->NextPlayer();
     if (tura.gameOver)
         return;
     ResetTurn();
-    if (g.humans >= 2)
+    if (TheGra->humans >= 2)
         ShowGoBar();
     UpdateControls(false);
     Redraw(false);
 }
 
-void GraFrame::AcceptWord()
+bool GraFrame::CreditMove(int mover)
 {
     Gra& g = *TheGra;
-    const int mover = Mover(g);
     Gracz& p = *g.player[mover];
-    tura.pending = 0;
-    tura.highlight = 0;
     p.score += tura.pendingScore;
-    if (RackEmpty(p) && g.tilesLeft == 0) {
+    if (p.rack->Count() == 0 && g.tilesLeft == 0) {
         EndGame(mover);
-        return;
+        return true;
     }
     g.firstMove = 0;
     tura.pendingScore = 0;
     tura.placedCount = 0;
     g.scorelessTurns = 0;
     RefillRack(g, *p.rack);
+    return false;
+}
+
+void GraFrame::AcceptWord()
+{
+    tura.pending = 0;
+    tura.highlight = 0;
+    if (CreditMove(Mover(*TheGra)))
+        return;
     {
         wxClientDC dc(this);
         DrawPlansza(dc);
@@ -282,21 +287,12 @@ void GraFrame::ChallengeWord()
 {
     Gra& g = *TheGra;
     const int mover = Mover(g);
-    Gracz& p = *g.player[mover];
     tura.pending = 0;
     tura.highlight = 0;
     if (AreAllWordsValid()) {
         ShowChallengeResult("Word is valid!", "You have lost your turn.");
-        p.score += tura.pendingScore;
-        if (RackEmpty(p) && g.tilesLeft == 0) {
-            EndGame(mover);
+        if (CreditMove(mover))
             return;
-        }
-        g.firstMove = 0;
-        tura.pendingScore = 0;
-        RefillRack(g, *p.rack);
-        tura.placedCount = 0;
-        g.scorelessTurns = 0;
         // The turn passes over the challenger.
         g.NextPlayer();
         if (tura.gameOver)

@@ -48,13 +48,14 @@ protected:
         ComputerPauseMs = 0;
         ConfirmComputerMove = 0;
     }
-    void TearDown() override
+    void TearDown() override { Close(); }
+    void Close()
     {
         if (frame) {
             frame->Destroy();
             PumpEvents();
         }
-        TheGraFrame = nullptr;
+        frame = TheGraFrame = nullptr;
     }
 
     // Seats: 'h' a human (named Ann, Bob, Cid, Dan by seat), 'c' a computer;
@@ -86,6 +87,16 @@ protected:
         frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
         TheGraFrame = frame;
         frame->Show();
+    }
+
+    // A computer with rack begins a game against a human who answers its moves.
+    void ComputerMovesFirstWithConfirmation(const char* rack)
+    {
+        ConfirmComputerMove = 1;
+        Open("ch");
+        SetRack(0, rack);
+        ComputerTurn(TheGra);
+        ASSERT_EQ(frame->tura.pending, 1);
     }
 
     Gra& G() { return *TheGra; }
@@ -334,9 +345,7 @@ TEST_F(Turns, PutThenNoSettlesTheMoveByTheDictionary)
         EXPECT_EQ(frame->tura.placedCount, 0);
         EXPECT_EQ(frame->tura.pendingScore, 0);
         EXPECT_TRUE(frame->goButton->IsShown());
-        frame->Destroy();
-        PumpEvents();
-        frame = nullptr;
+        Close();
     }
 }
 
@@ -355,9 +364,7 @@ TEST_F(Turns, ExchangeIsRefusedAtItsLimits)
         EXPECT_EQ(frame->tura.exchangeSlots[0], 't');
         EXPECT_EQ(BagText(), c.bag);
         EXPECT_EQ(P(0).exchangesUsed, c.used);
-        frame->Destroy();
-        PumpEvents();
-        frame = nullptr;
+        Close();
     }
 }
 
@@ -454,9 +461,7 @@ TEST_F(Turns, GoingOutWithTheBagEmptyEndsTheGame)
         EXPECT_EQ(Caption(), "Finished");
         EXPECT_FALSE(frame->yesButton->IsEnabled());
         EXPECT_FALSE(frame->goButton->IsShown());
-        frame->Destroy();
-        PumpEvents();
-        frame = nullptr;
+        Close();
     }
 }
 
@@ -477,9 +482,7 @@ TEST_F(Turns, WinnerOrDraw)
         frame->EndGame(-1);
         EXPECT_STREQ(frame->hintLine1, c.hint1);
         EXPECT_STREQ(frame->hintLine2, c.hint2);
-        frame->Destroy();
-        PumpEvents();
-        frame = nullptr;
+        Close();
     }
 }
 
@@ -541,11 +544,7 @@ TEST_F(Turns, ComputerAnswersAndPlays)
 
 TEST_F(Turns, ConfirmationLetsTheHumanAnswerTheComputersMove)
 {
-    ConfirmComputerMove = 1;
-    Open("ch");
-    SetRack(0, "tkaoiii");
-    ComputerTurn(TheGra);
-    EXPECT_EQ(frame->tura.pending, 1);
+    ComputerMovesFirstWithConfirmation("tkaoiii");
     EXPECT_EQ(P(0).score, 0);
     EXPECT_EQ(G().current, 1);
     EXPECT_TRUE(frame->yesButton->IsShown());
@@ -567,11 +566,7 @@ TEST_F(Turns, ConfirmationLetsTheHumanAnswerTheComputersMove)
 
 TEST_F(Turns, ComputerTakesItsBlankIntoTheTurnRecord)
 {
-    ConfirmComputerMove = 1;
-    Open("ch");
-    SetRack(0, "kX");
-    ComputerTurn(TheGra);
-    ASSERT_EQ(frame->tura.pending, 1);
+    ComputerMovesFirstWithConfirmation("kX");
     const Tura& t = frame->tura;
     ASSERT_EQ(t.placedCount, 2);
     ASSERT_EQ(t.blankCount, 1);
@@ -625,9 +620,7 @@ TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
             EXPECT_EQ(RackText(P(0)), c.rack);
             EXPECT_EQ(G().scorelessTurns, 1);
         }
-        frame->Destroy();
-        PumpEvents();
-        frame = nullptr;
+        Close();
     }
 }
 
