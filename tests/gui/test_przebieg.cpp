@@ -11,6 +11,7 @@
 #include <wx/msgdlg.h>
 
 #include "computer/komputer.h"
+#include "computer/stan_szukania.h"
 #include "model/gra.h"
 #include "model/opcje.h"
 #include "model/plansza.h"
@@ -624,30 +625,53 @@ TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
     }
 }
 
+// A computer seat whose Ruch searches nothing (a plain Gracz) finds no
+// move: the best move of an earlier search is never played again.
+TEST_F(Turns, NoSearchMeansNoMove)
+{
+    Open("ch");
+    delete G().player[0];
+    G().player[0] = new Gracz("Cpu");
+    P(0).computer = 1;
+    SetRack(0, "kotakot");
+    NajlepszyRuch.tileCount = 2;
+    NajlepszyRuch.squares[0] = Punkt{8, 8};
+    NajlepszyRuch.squares[1] = Punkt{9, 8};
+    ComputerTurn(TheGra);
+    EXPECT_EQ(TilesOnBoard(), 0);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_EQ(P(0).exchangesUsed, 1);
+}
+
 // A game of computers runs to its end inside the first computer's turn. Every
 // word of two or three letters is valid, so the computers build a block until
 // no tile fits, then exchange and pass until the scoreless turns end it.
 TEST_F(Turns, ComputersPlayAWholeGame)
 {
-    std::vector<std::string> pairs;
+    std::vector<std::string> words;
     for (char a = 'a'; a <= 'z'; ++a)
         for (char b = 'a'; b <= 'z'; ++b) {
-            pairs.push_back(std::string{a, b});
+            words.push_back(std::string{a, b});
             for (char c = 'a'; c <= 'z'; ++c)
-                pairs.push_back(std::string{a, b, c});
+                words.push_back(std::string{a, b, c});
         }
-    LoadWords(pairs);
-    Open("cccc");
-    const int boxes = DialogsAnswered();
-    ComputerTurn(TheGra);
-    ASSERT_TRUE(frame->tura.gameOver);
-    EXPECT_GT(TilesOnBoard(), 4); // several moves, then a dead end
-    EXPECT_EQ(TilesInGame(), BagSize);
-    EXPECT_TRUE(G().tilesLeft == 0 || G().scorelessTurns == 2 * G().players);
-    EXPECT_TRUE(std::string(frame->hintLine1) == "The winner is" ||
-                std::string(frame->hintLine1) == "DRAW!");
-    EXPECT_EQ(Caption(), "Finished");
-    EXPECT_EQ(DialogsAnswered(), boxes); // no computer's move was ever rejected
+    LoadWords(words);
+    // Four computers, and a lone one that answers its own moves.
+    for (const char* seats : {"cccc", "c"}) {
+        SCOPED_TRACE(seats);
+        Open(seats);
+        const int boxes = DialogsAnswered();
+        ComputerTurn(TheGra);
+        ASSERT_TRUE(frame->tura.gameOver);
+        EXPECT_GT(TilesOnBoard(), 4); // several moves, then a dead end
+        EXPECT_EQ(TilesInGame(), BagSize);
+        EXPECT_TRUE(G().tilesLeft == 0 || G().scorelessTurns == 2 * G().players);
+        EXPECT_TRUE(std::string(frame->hintLine1) == "The winner is" ||
+                    std::string(frame->hintLine1) == "DRAW!");
+        EXPECT_EQ(Caption(), "Finished");
+        EXPECT_EQ(DialogsAnswered(), boxes); // no computer's move was ever rejected
+        Close();
+    }
 }
 
 } // namespace
