@@ -88,7 +88,9 @@ public:
     void DrawExchangeSlots(wxDC& dc);
     void DrawLetterPicker(wxDC& dc);
     void DrawInfo(wxDC& dc);
-    void TakeBackLastTile();
+    // The last placed tile back to the first empty slot of the shown rack:
+    // that slot, or -1 when nothing was taken back.
+    int TakeBackLastTile();
 
     Tura tura;
     int DragState = DragIdle;

@@ -234,8 +234,9 @@ void GraFrame::Exchange()
 
 void GraFrame::TakeBackPlacedTiles()
 {
-    while (tura.placedCount > 0)
-        TakeBackLastTile();
+    // A take-back that finds no room stops the loop instead of spinning.
+    while (tura.placedCount > 0 && TakeBackLastTile() >= 0) {
+    }
     tura.pending = 0;
 }
 
@@ -306,8 +307,7 @@ void GraFrame::ChallengeWord()
         // as the shown one; a computer mover is shown only for that.
         const int shownBefore = g.shown;
         g.shown = mover;
-        while (tura.placedCount > 0)
-            TakeBackLastTile();
+        TakeBackPlacedTiles();
         if (IsComputer(g, mover))
             g.shown = shownBefore;
         tura.pendingScore = 0;

@@ -12,11 +12,12 @@ void GraFrame::DrawExchangeSlots(wxDC&) {}
 void GraFrame::DrawLetterPicker(wxDC&) {}
 void GraFrame::DrawInfo(wxDC&) {}
 
-void GraFrame::TakeBackLastTile()
+int GraFrame::TakeBackLastTile()
 {
-    if (tura.placedCount <= 0)
-        return;
     Stojak& rack = *TheGra->player[TheGra->shown]->rack;
+    const int r = rack.FirstEmpty();
+    if (tura.placedCount <= 0 || r >= RackSlots)
+        return -1;
     const int k = --tura.placedCount;
     const Punkt s = tura.placedSquares[k];
     Pole& square = Plansza[s.x][s.y];
@@ -35,8 +36,9 @@ void GraFrame::TakeBackLastTile()
         }
         square.blankLetter = 0;
     }
-    rack.Add(tura.placedLetters[k]);
+    rack.slots[r] = tura.placedLetters[k];
     square.tile = 0;
     putButton->Enable(tura.placedCount > 0);
     UpdateMoveStatus();
+    return r;
 }

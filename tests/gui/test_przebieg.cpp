@@ -578,6 +578,22 @@ TEST_F(Turns, ComputerTakesItsBlankIntoTheTurnRecord)
     EXPECT_EQ(std::count(t.placedLetters, t.placedLetters + 2, 'X'), 1);
     EXPECT_EQ(P(0).rack->Count(), 0);
     EXPECT_TRUE(frame->AreAllWordsValid());
+
+    // Rejected (its word gone from the dictionary): the tiles go back to the
+    // computer's rack, the blank as a blank, and the human's stays as it was.
+    const std::string humanRack = RackText(P(1));
+    LoadWords({"zz"});
+    ExpectBox();
+    Click(ID_BTN_NO);
+    EXPECT_EQ(box, "Word is not valid!|No points.");
+    EXPECT_EQ(Sorted(RackText(P(0))), Sorted("kX"));
+    EXPECT_EQ(RackText(P(1)), humanRack);
+    EXPECT_EQ(TilesOnBoard(), 0);
+    EXPECT_EQ(frame->tura.blankCount, 0);
+    EXPECT_EQ(frame->tura.blanksLettered, 0);
+    EXPECT_EQ(G().current, 1);
+    EXPECT_EQ(G().shown, 1);
+    EXPECT_EQ(G().firstMove, 1);
 }
 
 TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
