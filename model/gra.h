@@ -6,6 +6,8 @@
 #include "model/litery.h"
 
 constexpr int MaxPlayers = 4;
+constexpr int MaxExchanges = 3;      // exchanges a player may make in a game
+constexpr int MinBagForExchange = 7; // tiles the bag must hold for an exchange
 
 // Worek: the bag's tiles in positions 0 to tiles left - 1; tiles are drawn
 // from the end.
@@ -67,6 +69,12 @@ public:
     // 7 tiles, each tile drawn from the end of the bag.
     void Deal();
 
+    // Makes the next player current (a human becomes the shown player) and,
+    // for a computer, runs its whole turn before returning, so that it
+    // returns once the turn has reached a human or the game is over.
+    // Defined with the game window, which runs the computer's turn.
+    void NextPlayer();
+
     Worek* bag = nullptr;
     int tilesLeft = 0;
     int players = 0;
@@ -77,6 +85,13 @@ public:
     Gracz* player[MaxPlayers] = {};
     std::uint8_t firstMove = 1;
 };
+
+// Whether player may still exchange: fewer than 3 exchanges used and at
+// least 7 tiles in the bag.
+inline bool MayExchange(const Gra& gra, const Gracz& player)
+{
+    return player.exchangesUsed < MaxExchanges && gra.tilesLeft >= MinBagForExchange;
+}
 
 // Shuffles the tiles left in the game's bag: 10 x tiles-left random swaps.
 void ShuffleBag(Gra* gra);

@@ -34,15 +34,11 @@ void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y)
         dc.DrawBitmap(*bitmap, x, y, false);
 }
 
-namespace {
-
 void CopyMessage(char* line, const char* text)
 {
     std::strncpy(line, text, MessageLineBytes - 1);
     line[MessageLineBytes - 1] = 0;
 }
-
-} // namespace
 
 GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
 {
@@ -137,33 +133,4 @@ void GraFrame::LoadBitmaps()
             TileBitmaps[i] = load(TilePicturePaths[i].c_str());
             BlankTileBitmaps[i] = load(BlankTilePicturePaths[i].c_str());
         }
-}
-
-void GraFrame::UpdateControls(bool /*afterAccept*/)
-{
-    // Every turn change opens the board view and takes the question down.
-    if (!boardView) {
-        wxCommandEvent none;
-        OnToggleBoardView(none);
-    }
-    yesButton->Show(false);
-    noButton->Show(false);
-    putButton->Show(true);
-    viewButton->Show(true);
-    if (TheGra && TheGra->humans >= 2)
-        goButton->Show(true);
-}
-
-void GraFrame::OnPassButton(wxCommandEvent&) {}
-void GraFrame::OnPutButton(wxCommandEvent&) {}
-void GraFrame::OnExchangeButton(wxCommandEvent&) {}
-void GraFrame::OnYesButton(wxCommandEvent&) {}
-void GraFrame::OnNoButton(wxCommandEvent&) {}
-void GraFrame::OnGoButton(wxCommandEvent&) {}
-
-void GraFrame::OnBackToMenu(wxCommandEvent&)
-{
-    if (TheStartWindow)
-        TheStartWindow->Show(true);
-    Close(true);
 }

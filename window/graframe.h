@@ -37,7 +37,6 @@ public:
     ~GraFrame() override;
 
     void LoadBitmaps();
-    void UpdateControls(bool afterAccept);
 
     // Drawing and stylus input
     void OnPaint(wxPaintEvent& event);
@@ -76,11 +75,39 @@ public:
     // any other cell.
     static Tile PickerCellLetter(int cell);
 
-    // Turn flow (stubs on this branch)
+    // Turn flow
+    // Move status: hint lines, caption, PUT and EXCHANGE, the pending score.
     void UpdateMoveStatus();
-
-    void OnPassButton(wxCommandEvent& event);
+    void UpdateLineAndStatus();
+    void SetMenuBarText(const wxString& text);
+    // The move rules over this turn's tiles (window/zasady.h).
+    bool TouchesOldTiles();
+    bool IsInOneLine();
+    bool IsWordValid(int x, int y, bool across);
+    bool AreAllWordsValid();
+    int ScoreWord(int x, int y, bool across);
+    int ScoreMove();
+    // Passing the turn on and the controls of each phase.
+    void ResetTurn();
+    void UpdateControls(bool afterAccept);
+    void AskAcceptWord();
+    void EndAcceptPrompt();
+    void ShowGoBar();
+    void SubmitMove();
+    void Pass();
+    void Exchange();
+    // The steps those share: the placed tiles back to the rack, the turn
+    // handed to the next player, a move's credit (true: it ended the game).
+    void TakeBackPlacedTiles();
+    void HandTurnOn();
+    bool CreditMove(int mover);
+    // The answer to a pending move, and the end of the game (out: the player
+    // who went out, -1 none).
+    void AcceptWord();
+    void ChallengeWord();
+    void EndGame(int out);
     void OnPutButton(wxCommandEvent& event);
+    void OnPassButton(wxCommandEvent& event);
     void OnExchangeButton(wxCommandEvent& event);
     void OnYesButton(wxCommandEvent& event);
     void OnNoButton(wxCommandEvent& event);
@@ -140,15 +167,21 @@ private:
     wxDECLARE_EVENT_TABLE();
 };
 
-// Used by the start of a game (stubs on this branch)
-class Gra;
-void ComputerTurn(Gra* game);
-
 // The running game's window, or null.
 extern GraFrame* TheGraFrame;
 // The start window, shown again when a game window closes.
 extern wxFrame* TheStartWindow;
 
+// The whole turn of the current player of game, a computer: it answers the
+// pending move, then plays, exchanges or passes, which hands the turn on.
+void ComputerTurn(Gra* game);
+// The pause before a computer turn that follows another in a game without
+// humans, in milliseconds (50; tests may set 0).
+extern int ComputerPauseMs;
+
 // Draws bitmap at (x, y) when it holds a picture: a picture that failed to
 // load is never drawn.
 void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y);
+
+// Writes text, with its NUL, over the start of a 100-byte message line.
+void CopyMessage(char* line, const char* text);

@@ -12,11 +12,18 @@
 TEST_F(GameWindow, ButtonsAsBuilt)
 {
     Open("hc");
-    const struct { int id; wxPoint pos; wxSize size; bool shown; } cases[] = {
-        {ID_BTN_VIEW, {5, 245}, {50, 20}, true},      {ID_BTN_PUT, {65, 245}, {50, 20}, true},
-        {ID_BTN_PASS, {5, 215}, {50, 20}, false},     {ID_BTN_EXCHANGE, {65, 215}, {50, 20}, false},
-        {ID_BTN_YES, {129, 245}, {50, 20}, false},    {ID_BTN_NO, {187, 245}, {50, 20}, false},
-        {ID_BTN_GO, {0, 240}, {240, 30}, false},      {ID_BTN_CLOSE, {220, 0}, {20, 20}, false}};
+    // Nothing is placed yet: PUT and EXCHANGE start disabled, PASS only for a
+    // computer's first turn.
+    const bool humanFirst = !TheGra->player[TheGra->current]->computer;
+    const struct { int id; wxPoint pos; wxSize size; bool shown, enabled; } cases[] = {
+        {ID_BTN_VIEW, {5, 245}, {50, 20}, true, true},
+        {ID_BTN_PUT, {65, 245}, {50, 20}, true, false},
+        {ID_BTN_PASS, {5, 215}, {50, 20}, false, humanFirst},
+        {ID_BTN_EXCHANGE, {65, 215}, {50, 20}, false, false},
+        {ID_BTN_YES, {129, 245}, {50, 20}, false, true},
+        {ID_BTN_NO, {187, 245}, {50, 20}, false, true},
+        {ID_BTN_GO, {0, 240}, {240, 30}, false, true},
+        {ID_BTN_CLOSE, {220, 0}, {20, 20}, false, true}};
     wxWindowList children = frame->GetChildren();
     int order = 0;
     for (const auto& c : cases) {
@@ -26,14 +33,15 @@ TEST_F(GameWindow, ButtonsAsBuilt)
         EXPECT_EQ(b->GetPosition(), c.pos) << c.id;
         EXPECT_EQ(b->GetSize(), c.size) << c.id;
         EXPECT_EQ(b->IsShown(), c.shown) << c.id;
-        EXPECT_TRUE(b->IsEnabled()) << c.id;
+        EXPECT_EQ(b->IsEnabled(), c.enabled) << c.id;
         // Created in the order of the table.
         EXPECT_EQ(children[order++]->GetId(), c.id);
     }
     EXPECT_EQ(frame->GetClientSize(), GameWindowSize);
     EXPECT_EQ(frame->boardView, 1);
-    EXPECT_STREQ(frame->hintLine1, "The first word must cross");
-    EXPECT_STREQ(frame->hintLine2, "the central field");
+    // A human's first move status empties the hint lines and names him.
+    EXPECT_STREQ(frame->hintLine1, humanFirst ? "" : "The first word must cross");
+    EXPECT_STREQ(frame->hintLine2, humanFirst ? "" : "the central field");
     EXPECT_STREQ(frame->statusLine, "");
     EXPECT_EQ(frame->DragState, DragIdle);
     EXPECT_EQ(frame->hoverSquare, (Punkt{-1, -1}));
@@ -44,7 +52,7 @@ TEST_F(GameWindow, ButtonsAsBuilt)
     EXPECT_EQ(frame->tura.inputEnabled, TheGra->current == TheGra->shown);
     ASSERT_NE(frame->GetMenuBar(), nullptr);
     EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
-    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0), " ");
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0), humanFirst ? "Player: Ann" : " ");
     EXPECT_EQ(frame->GetToolBar(), nullptr);
 }
 

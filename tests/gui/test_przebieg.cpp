@@ -1,0 +1,693 @@
+// The game window's turn flow: move status, PUT and its answers, PASS,
+// EXCHANGE, the end of the game and computer turns, with a tiny dictionary.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+
+#include "computer/komputer.h"
+#include "computer/stan_szukania.h"
+#include "model/gra.h"
+#include "model/opcje.h"
+#include "model/plansza.h"
+#include "model/slownik.h"
+#include "platform/tekst.h"
+#include "tests/gui/gui_support.h"
+#include "tools/kompilator.h"
+#include "window/graframe.h"
+#include "window/zasady.h"
+
+namespace {
+
+// Words of the letters k, o, t, a only, so most racks can lay nothing.
+const std::vector<std::string> Words = {"ko", "ok", "to", "ta", "at", "kot", "tak", "kto", "tok", "akt"};
+
+void LoadWords(const std::vector<std::string>& words)
+{
+    TempDir dir;
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("t.slo", CompileWords(words, false).bytes).c_str()), 0);
+}
+
+std::string Sorted(std::string s)
+{
+    std::sort(s.begin(), s.end());
+    return s;
+}
+
+std::string RackText(const Gracz& p) { return reinterpret_cast<const char*>(p.rack->slots); }
+
+class Turns : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        LoadWords(Words);
+        ComputerPauseMs = 0;
+        ConfirmComputerMove = 0;
+    }
+    void TearDown() override { Close(); }
+    void Close()
+    {
+        if (frame) {
+            frame->Destroy();
+            PumpEvents();
+        }
+        frame = TheGraFrame = nullptr;
+    }
+
+    // Seats: 'h' a human (named Ann, Bob, Cid, Dan by seat), 'c' a computer;
+    // first: the player to move. The racks are those dealt.
+    void Open(const char* seats, int first = 0)
+    {
+        static const char* names[] = {"Ann", "Bob", "Cid", "Dan"};
+        Gra* g = new Gra;
+        int n = 0, humans = 0;
+        for (const char* s = seats; *s; ++s, ++n) {
+            if (*s == 'c') {
+                g->player[n] = new Komputer("Cpu", 3);
+            } else {
+                g->player[n] = new Gracz(names[n]);
+                ++humans;
+            }
+        }
+        TheGra = g;
+        g->NewGame(n, humans);
+        // The same bag and racks in every run.
+        for (int i = 0; i < n; ++i)
+            *g->player[i]->rack = Stojak{};
+        std::srand(11);
+        g->FillBag();
+        ShuffleBag(g);
+        g->Deal();
+        g->current = first;
+        g->shown = g->ChooseShown();
+        frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
+        TheGraFrame = frame;
+        frame->Show();
+    }
+
+    // A computer with rack begins a game against a human who answers its moves.
+    void ComputerMovesFirstWithConfirmation(const char* rack)
+    {
+        ConfirmComputerMove = 1;
+        Open("ch");
+        SetRack(0, rack);
+        ComputerTurn(TheGra);
+        ASSERT_EQ(frame->tura.pending, 1);
+    }
+
+    Gra& G() { return *TheGra; }
+    Gracz& P(int i) { return *TheGra->player[i]; }
+    void SetRack(int i, const char* tiles)
+    {
+        *P(i).rack = Stojak{};
+        std::copy(tiles, tiles + std::strlen(tiles), P(i).rack->slots);
+    }
+    // The bag's tiles, the last drawn first.
+    void SetBag(const char* tiles)
+    {
+        G().tilesLeft = static_cast<int>(std::strlen(tiles));
+        *G().bag = Worek{};
+        std::copy(tiles, tiles + G().tilesLeft, G().bag->tiles);
+    }
+    std::string BagText() const
+    {
+        return std::string(reinterpret_cast<const char*>(TheGra->bag->tiles), TheGra->tilesLeft);
+    }
+
+    // Lays a tile of the shown player's rack as placing it would: on the
+    // board and into the placed list ('X' a blank, with its letter when
+    // given), then the move status.
+    void Lay(int x, int y, char c, char blankLetter = 0)
+    {
+        Stojak& r = *P(G().shown).rack;
+        Tile* slot = std::find(r.slots, r.slots + RackSlots, static_cast<Tile>(c));
+        if (slot != r.slots + RackSlots)
+            *slot = 0;
+        Tura& t = frame->tura;
+        Plansza[x][y].tile = static_cast<Tile>(c);
+        Plansza[x][y].blankLetter = static_cast<Tile>(blankLetter);
+        t.placedLetters[t.placedCount] = static_cast<Tile>(c);
+        t.placedSquares[t.placedCount++] = Punkt{x, y};
+        if (c == 'X') {
+            t.AddBlank(Punkt{x, y});
+            t.blanksLettered += blankLetter != 0;
+        }
+        frame->UpdateMoveStatus();
+    }
+    void Old(int x, int y, char c) { Plansza[x][y].tile = static_cast<Tile>(c); }
+    void ToExchange(int slot, char c)
+    {
+        Stojak& r = *P(G().shown).rack;
+        *std::find(r.slots, r.slots + RackSlots, static_cast<Tile>(c)) = 0;
+        frame->tura.exchangeSlots[slot] = static_cast<Tile>(c);
+        ++frame->tura.exchangeCount;
+        frame->UpdateMoveStatus();
+    }
+
+    void Click(int id)
+    {
+        wxCommandEvent e(wxEVT_BUTTON, id);
+        frame->GetEventHandler()->ProcessEvent(e);
+    }
+    // Arms the answer to the next message box and records its texts.
+    void ExpectBox()
+    {
+        box.clear();
+        AnswerNextDialog(wxID_OK, [this](wxDialog* d) {
+            auto* m = dynamic_cast<wxMessageDialog*>(d);
+            box = m ? FromWx(m->GetCaption() + "|" + m->GetMessage()) : "?";
+        });
+    }
+    wxString Caption() const { return frame->GetMenuBar()->GetMenuLabel(0); }
+
+    int TilesOnBoard() const
+    {
+        int n = 0;
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y)
+                n += Plansza[x][y].tile != 0;
+        return n;
+    }
+    // Every tile is on the board, on a rack, in an exchange slot or in the bag.
+    int TilesInGame() const
+    {
+        int n = TilesOnBoard() + TheGra->tilesLeft;
+        for (int i = 0; i < TheGra->players; ++i)
+            n += TheGra->player[i]->rack->Count();
+        return n;
+    }
+
+    FixtureTree tree;
+    GraFrame* frame = nullptr;
+    std::string box;
+};
+
+TEST_F(Turns, MoveStatusOfTheLaidTiles)
+{
+    struct Tile3 { int x, y; char c, blank = 0; };
+    const struct Case {
+        const char* name;
+        bool first;
+        std::vector<Tile3> old, laid;
+        const char *hint1, *hint2, *caption; // caption null: left as it was
+        bool put;
+        int score; // -1: not looked at
+    } cases[] = {
+        {"nothing laid", true, {}, {}, "", "", "Player: Ann", false, -1},
+        {"misses the centre", true, {}, {{6, 8, 'o'}, {7, 8, 'k'}},
+         "The first word must cross", "the central field", "Not in the center", false, -1},
+        {"one tile", true, {}, {{8, 8, 'o'}}, "The first word must", "have at least 2 tiles.",
+         nullptr, false, -1},
+        {"first move not in line", true, {}, {{8, 8, 'o'}, {9, 9, 'k'}},
+         "Newly added tiles must", "form a continous line.", "Tiles should form a line", false, -1},
+        {"first move", true, {}, {{8, 8, 'o'}, {9, 8, 'k'}}, "Click PUT to place word",
+         "Points :3", "Points: 3", true, 3},
+        {"blank without letter", true, {}, {{8, 8, 'X'}, {9, 8, 'k'}}, "Choose a letter",
+         "for blank tile.", nullptr, false, -1},
+        {"blank with letter", true, {}, {{8, 8, 'X', 'o'}, {9, 8, 'k'}},
+         "Click PUT to place word", "Points :2", "Points: 2", true, 2},
+        {"gap", false, {{8, 8, 'o'}}, {{8, 7, 't'}, {8, 10, 'a'}}, "Newly added tiles must",
+         "form a continous line.", "Tiles should form a line", false, -1},
+        {"not touching", false, {{8, 8, 'o'}}, {{2, 2, 't'}, {3, 2, 'o'}}, "New tiles must be",
+         "adjacent to old ones.", "Letters must be connected", false, -1},
+        // The status never asks the dictionary: "oka" is no word but scores.
+        {"later move", false, {{8, 8, 'o'}, {9, 8, 'k'}}, {{10, 8, 'a'}},
+         "Click PUT to place word", "Points :4", "Points: 4", true, 4},
+    };
+    Open("h");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitPlansza(LayoutPath);
+        frame->tura = Tura(G());
+        G().firstMove = c.first;
+        SetRack(0, "okatkoa");
+        frame->SetMenuBarText("before");
+        for (const auto& t : c.old)
+            Old(t.x, t.y, t.c);
+        frame->UpdateMoveStatus();
+        for (const auto& t : c.laid)
+            Lay(t.x, t.y, t.c, t.blank);
+        EXPECT_STREQ(frame->hintLine1, c.hint1);
+        EXPECT_STREQ(frame->hintLine2, c.hint2);
+        if (c.caption) {
+            EXPECT_EQ(Caption(), c.caption);
+        } else {
+            EXPECT_EQ(Caption(), c.old.empty() ? "Player: Ann" : "before");
+        }
+        EXPECT_EQ(frame->putButton->IsEnabled(), c.put);
+        EXPECT_FALSE(frame->exchangeButton->IsEnabled());
+        if (c.score >= 0) {
+            EXPECT_EQ(frame->tura.pendingScore, c.score);
+        }
+        EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
+    }
+}
+
+TEST_F(Turns, ExchangeSlotsOverrideThePlacementStatus)
+{
+    Open("h");
+    SetRack(0, "okatkoa");
+    Lay(8, 8, 'o');
+    Lay(9, 8, 'k');
+    ToExchange(0, 't');
+    EXPECT_STREQ(frame->hintLine1, "Click EXCHANGE to");
+    EXPECT_STREQ(frame->hintLine2, "change letters");
+    EXPECT_TRUE(frame->exchangeButton->IsEnabled());
+    EXPECT_FALSE(frame->putButton->IsEnabled());
+
+    P(0).exchangesUsed = 3;
+    frame->UpdateMoveStatus();
+    EXPECT_STREQ(frame->hintLine1, "You can only change");
+    EXPECT_STREQ(frame->hintLine2, "letters 3 times!!!");
+    EXPECT_FALSE(frame->exchangeButton->IsEnabled());
+}
+
+TEST_F(Turns, PutThenYesCreditsTheMoverAndRefillsHisRack)
+{
+    Open("hh");
+    SetRack(0, "okaaaaa");
+    SetBag("abcdefghij");
+    EXPECT_TRUE(frame->goButton->IsShown());
+    Click(ID_BTN_GO);
+    EXPECT_FALSE(frame->goButton->IsShown());
+    EXPECT_TRUE(frame->putButton->IsShown());
+    Lay(8, 8, 'o');
+    Lay(9, 8, 'k');
+    Click(ID_BTN_PUT);
+    EXPECT_EQ(frame->tura.pending, 1);
+    EXPECT_EQ(frame->tura.placedCount, 2);
+    EXPECT_EQ(G().current, 1);
+    EXPECT_EQ(G().shown, 1);
+    EXPECT_TRUE(frame->goButton->IsShown());
+    EXPECT_FALSE(frame->yesButton->IsShown());
+
+    Click(ID_BTN_GO);
+    EXPECT_TRUE(frame->yesButton->IsShown());
+    EXPECT_TRUE(frame->noButton->IsShown());
+    EXPECT_FALSE(frame->putButton->IsShown());
+    EXPECT_STREQ(frame->statusLine, "Accept this word?");
+
+    Click(ID_BTN_YES);
+    EXPECT_EQ(P(0).score, 3);
+    EXPECT_EQ(RackText(P(0)), "jiaaaaa"); // the empty slots from the end of the bag
+    EXPECT_EQ(G().tilesLeft, 8);
+    EXPECT_EQ(G().firstMove, 0);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_EQ(frame->tura.placedCount, 0);
+    EXPECT_EQ(Plansza[8][8].tile, 'o');
+    // The answering player plays on at once.
+    EXPECT_FALSE(frame->goButton->IsShown());
+    EXPECT_FALSE(frame->yesButton->IsShown());
+    EXPECT_TRUE(frame->putButton->IsShown());
+    EXPECT_TRUE(frame->passButton->IsEnabled());
+    EXPECT_STREQ(frame->statusLine, "");
+    EXPECT_EQ(Caption(), "Player: Bob");
+}
+
+TEST_F(Turns, PutThenNoSettlesTheMoveByTheDictionary)
+{
+    const struct {
+        char second;
+        const char* box;
+        int moverScore, current, firstMove, scoreless, onBoard;
+        const char* moverRack;
+    } cases[] = {
+        // Valid: credited, and the challenger loses his turn.
+        {'k', "Word is valid!|You have lost your turn.", 3, 0, 0, 0, 2, "jiaaaaa"},
+        // Invalid: taken back without points; the challenger plays.
+        {'o', "Word is not valid!|No points.", 0, 1, 1, 1, 0, "aaaaaoo"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.second);
+        Open("hh");
+        SetRack(0, c.second == 'k' ? "okaaaaa" : "ooaaaaa");
+        SetBag("abcdefghij");
+        Lay(8, 8, 'o');
+        Lay(9, 8, c.second);
+        Click(ID_BTN_PUT);
+        Click(ID_BTN_GO);
+        ExpectBox();
+        Click(ID_BTN_NO);
+        EXPECT_EQ(box, c.box);
+        EXPECT_EQ(P(0).score, c.moverScore);
+        EXPECT_EQ(P(1).score, 0);
+        EXPECT_EQ(Sorted(RackText(P(0))), Sorted(c.moverRack));
+        EXPECT_EQ(G().current, c.current);
+        EXPECT_EQ(G().shown, c.current);
+        EXPECT_EQ(G().firstMove, c.firstMove);
+        EXPECT_EQ(G().scorelessTurns, c.scoreless);
+        EXPECT_EQ(TilesOnBoard(), c.onBoard);
+        EXPECT_EQ(frame->tura.pending, 0);
+        EXPECT_EQ(frame->tura.placedCount, 0);
+        EXPECT_EQ(frame->tura.pendingScore, 0);
+        EXPECT_TRUE(frame->goButton->IsShown());
+        Close();
+    }
+}
+
+TEST_F(Turns, ExchangeIsRefusedAtItsLimits)
+{
+    const struct { int used; const char* bag; } cases[] = {{3, "abcdefghij"}, {0, "abcdef"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.used);
+        Open("hh");
+        SetRack(0, "okatkoa");
+        SetBag(c.bag);
+        P(0).exchangesUsed = c.used;
+        ToExchange(0, 't');
+        Click(ID_BTN_EXCHANGE);
+        EXPECT_EQ(G().current, 0);
+        EXPECT_EQ(frame->tura.exchangeSlots[0], 't');
+        EXPECT_EQ(BagText(), c.bag);
+        EXPECT_EQ(P(0).exchangesUsed, c.used);
+        Close();
+    }
+}
+
+TEST_F(Turns, ExchangeSwapsWithTheBagAndPassReturnsEverything)
+{
+    Open("hh");
+    SetRack(0, "okatkoa");
+    SetBag("zzzzzzzzzz");
+    G().scorelessTurns = 3;
+    ToExchange(0, 't');
+    ToExchange(1, 'a');
+    Click(ID_BTN_EXCHANGE);
+    EXPECT_EQ(Sorted(RackText(P(0))), Sorted("okkoazz"));
+    EXPECT_EQ(Sorted(BagText()), Sorted("zzzzzzzzat"));
+    EXPECT_EQ(P(0).exchangesUsed, 1);
+    EXPECT_EQ(G().scorelessTurns, 0);
+    EXPECT_EQ(G().current, 1);
+    EXPECT_EQ(frame->tura.exchangeCount, 0);
+
+    // PASS with a tile on the board and a letter in an exchange slot.
+    SetRack(1, "kotakot");
+    Lay(8, 8, 'k');
+    ToExchange(3, 't');
+    Click(ID_BTN_PASS);
+    EXPECT_EQ(Sorted(RackText(P(1))), Sorted("kotakot"));
+    EXPECT_EQ(TilesOnBoard(), 0);
+    EXPECT_EQ(frame->tura.placedCount, 0);
+    EXPECT_EQ(G().scorelessTurns, 1);
+    EXPECT_EQ(G().current, 0);
+    EXPECT_TRUE(frame->goButton->IsShown());
+}
+
+TEST_F(Turns, ScorelessTurnsEndTheGameAndAnExchangeRestartsTheCount)
+{
+    Open("hh");
+    for (int n = 0; n < 3; ++n)
+        Click(ID_BTN_PASS);
+    ToExchange(0, P(0).rack->slots[0]);
+    Click(ID_BTN_EXCHANGE);
+    EXPECT_EQ(G().scorelessTurns, 0);
+    for (int n = 0; n < 3; ++n)
+        Click(ID_BTN_PASS);
+    EXPECT_FALSE(frame->tura.gameOver);
+
+    SetRack(0, "kotX");  // 2 + 1 + 2 + 0
+    SetRack(1, "fa");    // 5 + 1
+    Click(ID_BTN_PASS);
+    ASSERT_TRUE(frame->tura.gameOver);
+    EXPECT_EQ(P(0).score, -5);
+    EXPECT_EQ(P(1).score, -6);
+    EXPECT_STREQ(frame->hintLine1, "The winner is");
+    EXPECT_STREQ(frame->hintLine2, "Ann");
+    EXPECT_EQ(Caption(), "Finished");
+    for (wxWindow* b : {frame->putButton, frame->passButton, frame->exchangeButton,
+                        frame->yesButton, frame->noButton})
+        EXPECT_FALSE(b->IsEnabled());
+    EXPECT_TRUE(frame->viewButton->IsShown());
+    EXPECT_TRUE(frame->viewButton->IsEnabled());
+    EXPECT_FALSE(frame->goButton->IsShown());
+    // Over is over: GO and PASS change nothing.
+    Click(ID_BTN_GO);
+    EXPECT_FALSE(frame->goButton->IsShown());
+}
+
+TEST_F(Turns, GoingOutWithTheBagEmptyEndsTheGame)
+{
+    // Answered by YES, by NO (valid), and by a computer inside the PUT.
+    const struct { const char* seats; int answer; const char* box; } cases[] = {
+        {"hh", ID_BTN_YES, ""},
+        {"hh", ID_BTN_NO, "Word is valid!|You have lost your turn."},
+        {"hc", 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        Open(c.seats);
+        SetRack(0, "ok");
+        SetRack(1, "takX");
+        SetBag("");
+        Lay(8, 8, 'o');
+        Lay(9, 8, 'k');
+        ExpectBox();
+        Click(ID_BTN_PUT);
+        if (c.answer) {
+            Click(ID_BTN_GO);
+            Click(c.answer);
+        }
+        EXPECT_EQ(box, c.box);
+        ASSERT_TRUE(frame->tura.gameOver);
+        EXPECT_EQ(P(0).score, 3 + 5); // his move, then what the other rack lost
+        EXPECT_EQ(P(1).score, -5);    // the blank costs nothing
+        EXPECT_EQ(TilesOnBoard(), 2);
+        EXPECT_STREQ(frame->hintLine1, "The winner is");
+        EXPECT_STREQ(frame->hintLine2, "Ann");
+        EXPECT_EQ(Caption(), "Finished");
+        EXPECT_FALSE(frame->yesButton->IsEnabled());
+        EXPECT_FALSE(frame->goButton->IsShown());
+        Close();
+    }
+}
+
+TEST_F(Turns, WinnerOrDraw)
+{
+    const struct { const char* seats; std::vector<int> scores; const char *hint1, *hint2; } cases[] = {
+        {"hhh", {30, 20, 20}, "The winner is", "Ann"},
+        {"hhh", {20, 20, 30}, "The winner is", "Cid"},
+        {"hhh", {25, 30, 30}, "DRAW!", ""},
+        {"h", {-4}, "The winner is", "Ann"},
+    };
+    for (const auto& c : cases) {
+        Open(c.seats);
+        for (int i = 0; i < G().players; ++i) {
+            SetRack(i, "");
+            P(i).score = c.scores[i];
+        }
+        frame->EndGame(-1);
+        EXPECT_STREQ(frame->hintLine1, c.hint1);
+        EXPECT_STREQ(frame->hintLine2, c.hint2);
+        Close();
+    }
+}
+
+// A human's PUT runs the computer's whole turn: it answers, plays, and its
+// move is accepted at once.
+TEST_F(Turns, ComputerAnswersAndPlays)
+{
+    Open("hc");
+    SetRack(0, "okaaaaa");
+    SetRack(1, "tkaoiii");
+    SetBag("iiiiiiiiiiiiiiiiiiii");
+    Lay(8, 8, 'o');
+    Lay(9, 8, 'k');
+    Click(ID_BTN_PUT);
+    // Each move credited exactly once: the computer's is what its tiles score.
+    EXPECT_EQ(P(0).score, 3);
+    Tura cpu;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            if (Plansza[x][y].tile && !(y == 8 && (x == 8 || x == 9)))
+                cpu.placedSquares[cpu.placedCount++] = Punkt{x, y};
+    ASSERT_GT(cpu.placedCount, 0);
+    EXPECT_EQ(P(1).score, ScoreMove(cpu));
+    EXPECT_GT(TilesOnBoard(), 2);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_EQ(G().current, 0);
+    EXPECT_EQ(G().scorelessTurns, 0);
+    EXPECT_TRUE(frame->tura.inputEnabled);
+    EXPECT_TRUE(frame->putButton->IsShown());
+    EXPECT_FALSE(frame->yesButton->IsShown());
+    EXPECT_TRUE(frame->passButton->IsEnabled());
+    EXPECT_EQ(P(1).rack->Count(), 7); // refilled at its acceptance
+    EXPECT_EQ(TilesInGame(), 14 + 20);
+    EXPECT_EQ(Caption(), "Player: Ann");
+
+    // An invalid move: the computer challenges, the tiles go back, it plays.
+    const int cpuScore = P(1).score;
+    SetRack(0, "iiiiiii"); // no word holds an 'i'
+    SetRack(1, "tkaoiii");
+    Punkt free{0, 0};
+    for (int x = 1; x <= BoardSize && !free.x; ++x)
+        for (int y = 1; y <= BoardSize && !free.x; ++y)
+            if (!Plansza[x][y].tile && Plansza[x][y - 1].tile)
+                free = Punkt{x, y};
+    Lay(free.x, free.y, 'i');
+    ASSERT_TRUE(frame->putButton->IsEnabled());
+    const int before = TilesOnBoard();
+    ExpectBox();
+    Click(ID_BTN_PUT);
+    EXPECT_EQ(box, "Word is not valid!|No points.");
+    EXPECT_EQ(RackText(P(0)), "iiiiiii");
+    EXPECT_EQ(P(0).score, 3);
+    EXPECT_EQ(G().scorelessTurns, 0); // the rejection, then the computer's credited move
+    EXPECT_GT(P(1).score, cpuScore);
+    EXPECT_GT(TilesOnBoard(), before - 1);
+    EXPECT_EQ(G().current, 0);
+    EXPECT_EQ(frame->tura.pending, 0);
+}
+
+TEST_F(Turns, ConfirmationLetsTheHumanAnswerTheComputersMove)
+{
+    ComputerMovesFirstWithConfirmation("tkaoiii");
+    EXPECT_EQ(P(0).score, 0);
+    EXPECT_EQ(G().current, 1);
+    EXPECT_TRUE(frame->yesButton->IsShown());
+    EXPECT_FALSE(frame->putButton->IsShown());
+    EXPECT_FALSE(frame->passButton->IsEnabled());
+    EXPECT_STREQ(frame->statusLine, "Accept this word?");
+    const std::string rackAfter = RackText(P(0));
+    EXPECT_EQ(rackAfter, Sorted(rackAfter)); // packed; 'i' < 'k' < 'o' < 't' by letter index too
+    EXPECT_EQ(static_cast<int>(rackAfter.size()), 7 - frame->tura.placedCount);
+
+    // NO against a valid move: the computer is credited and plays again.
+    ExpectBox();
+    Click(ID_BTN_NO);
+    EXPECT_EQ(box, "Word is valid!|You have lost your turn.");
+    EXPECT_GT(P(0).score, 0);
+    EXPECT_EQ(G().current, 1);
+    EXPECT_EQ(frame->tura.pending, 1); // its next move waits for the answer
+}
+
+TEST_F(Turns, ComputerTakesItsBlankIntoTheTurnRecord)
+{
+    ComputerMovesFirstWithConfirmation("kX");
+    const Tura& t = frame->tura;
+    ASSERT_EQ(t.placedCount, 2);
+    ASSERT_EQ(t.blankCount, 1);
+    EXPECT_EQ(t.blanksLettered, 1);
+    const Punkt b = t.blankSquares[0];
+    EXPECT_EQ(Plansza[b.x][b.y].tile, 'X');
+    EXPECT_NE(Plansza[b.x][b.y].blankLetter, 0);
+    EXPECT_EQ(std::count(t.placedLetters, t.placedLetters + 2, 'X'), 1);
+    EXPECT_EQ(P(0).rack->Count(), 0);
+    EXPECT_TRUE(frame->AreAllWordsValid());
+
+    // Rejected (its word gone from the dictionary): the tiles go back to the
+    // computer's rack, the blank as a blank, and the human's stays as it was.
+    const std::string humanRack = RackText(P(1));
+    LoadWords({"zz"});
+    ExpectBox();
+    Click(ID_BTN_NO);
+    EXPECT_EQ(box, "Word is not valid!|No points.");
+    EXPECT_EQ(Sorted(RackText(P(0))), Sorted("kX"));
+    EXPECT_EQ(RackText(P(1)), humanRack);
+    EXPECT_EQ(TilesOnBoard(), 0);
+    EXPECT_EQ(frame->tura.blankCount, 0);
+    EXPECT_EQ(frame->tura.blanksLettered, 0);
+    EXPECT_EQ(G().current, 1);
+    EXPECT_EQ(G().shown, 1);
+    EXPECT_EQ(G().firstMove, 1);
+}
+
+TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
+{
+    const struct {
+        const char* rack;
+        int used, bag;
+        const char* kept; // null: it passes
+        const char* exchanged;
+    } cases[] = {
+        {"aeionrs", 0, 20, "nrs", "aeio"},
+        {"baeionr", 0, 20, "onr", "baei"},
+        {"cdfghjk", 0, 20, "", "cdfghjk"},
+        {"cdfghjk", 3, 20, nullptr, ""},
+        {"cdfghjk", 0, 6, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rack);
+        Open("ch");
+        SetRack(0, c.rack);
+        SetBag(std::string(c.bag, 'z').c_str());
+        P(0).exchangesUsed = c.used;
+        std::srand(7);
+        ComputerTurn(TheGra);
+        EXPECT_EQ(G().current, 1);
+        EXPECT_EQ(TilesOnBoard(), 0);
+        if (c.kept) {
+            // The kept letters stay; every tile is still on the rack or in the bag.
+            std::string rest = Sorted(RackText(P(0)));
+            for (const char k : std::string(c.kept)) {
+                const auto at = rest.find(k);
+                ASSERT_NE(at, std::string::npos) << k;
+                rest.erase(at, 1);
+            }
+            EXPECT_EQ(Sorted(rest + BagText()),
+                      Sorted(std::string(c.bag, 'z') + c.exchanged));
+            EXPECT_EQ(P(0).rack->Count(), 7);
+            EXPECT_EQ(P(0).exchangesUsed, c.used + 1);
+            EXPECT_EQ(G().scorelessTurns, 0);
+        } else {
+            EXPECT_EQ(RackText(P(0)), c.rack);
+            EXPECT_EQ(G().scorelessTurns, 1);
+        }
+        Close();
+    }
+}
+
+// A computer seat whose Ruch searches nothing (a plain Gracz) finds no
+// move: the best move of an earlier search is never played again.
+TEST_F(Turns, NoSearchMeansNoMove)
+{
+    Open("ch");
+    delete G().player[0];
+    G().player[0] = new Gracz("Cpu");
+    P(0).computer = 1;
+    SetRack(0, "kotakot");
+    NajlepszyRuch.tileCount = 2;
+    NajlepszyRuch.squares[0] = Punkt{8, 8};
+    NajlepszyRuch.squares[1] = Punkt{9, 8};
+    ComputerTurn(TheGra);
+    EXPECT_EQ(TilesOnBoard(), 0);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_EQ(P(0).exchangesUsed, 1);
+}
+
+// A game of computers runs to its end inside the first computer's turn. Every
+// word of two or three letters is valid, so the computers build a block until
+// no tile fits, then exchange and pass until the scoreless turns end it.
+TEST_F(Turns, ComputersPlayAWholeGame)
+{
+    std::vector<std::string> words;
+    for (char a = 'a'; a <= 'z'; ++a)
+        for (char b = 'a'; b <= 'z'; ++b) {
+            words.push_back(std::string{a, b});
+            for (char c = 'a'; c <= 'z'; ++c)
+                words.push_back(std::string{a, b, c});
+        }
+    LoadWords(words);
+    // Four computers, and a lone one that answers its own moves.
+    for (const char* seats : {"cccc", "c"}) {
+        SCOPED_TRACE(seats);
+        Open(seats);
+        const int boxes = DialogsAnswered();
+        ComputerTurn(TheGra);
+        ASSERT_TRUE(frame->tura.gameOver);
+        EXPECT_GT(TilesOnBoard(), 4); // several moves, then a dead end
+        EXPECT_EQ(TilesInGame(), BagSize);
+        EXPECT_TRUE(G().tilesLeft == 0 || G().scorelessTurns == 2 * G().players);
+        EXPECT_TRUE(std::string(frame->hintLine1) == "The winner is" ||
+                    std::string(frame->hintLine1) == "DRAW!");
+        EXPECT_EQ(Caption(), "Finished");
+        EXPECT_EQ(DialogsAnswered(), boxes); // no computer's move was ever rejected
+        Close();
+    }
+}
+
+} // namespace
