@@ -551,6 +551,11 @@ TEST_F(StartWindow, NameFieldsRaiseTheKeyboardWhileFocused)
 TEST_F(StartWindow, StartMakesThePlayersFromTheSeatsAndOpensTheGame)
 {
     StMenu* m = Start();
+    // A dictionary without words: should the computer draw the first turn,
+    // it finds no move and exchanges, so scores and the bag stay as dealt.
+    TempDir scratch;
+    ASSERT_EQ(Slownik::LoadFile(scratch.Write("none.slo", std::vector<std::uint8_t>(5, 0)).c_str()),
+              0);
     SetNameField(m->nameFields[0], "Ann");
     for (int n = 0; n < 5; ++n)
         m->CyclePlayerType(2); // no player
