@@ -24,6 +24,12 @@ ChooseFileDialog::ChooseFileDialog(wxWindow* parent, const wxString& message,
     sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 4);
     SetSizer(sizer);
     Bind(wxEVT_BUTTON, &ChooseFileDialog::OnOk, this, wxID_OK);
+    // Activating a file (double click, Enter) chooses it like OK.
+    files_->Bind(wxEVT_FILECTRL_FILEACTIVATED, [this](wxFileCtrlEvent&) {
+        wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+        ok.SetEventObject(this);
+        ProcessWindowEvent(ok);
+    });
 }
 
 wxString ChooseFileDialog::GetPath() const { return files_->GetPath(); }

@@ -20,8 +20,19 @@ wxString ToWx(const char* s) { return s ? wxString(s, Cp1250()) : wxString(); }
 
 std::string FromWx(const wxString& s)
 {
+    if (s.empty())
+        return std::string();
     const wxCharBuffer buf = s.mb_str(Cp1250());
-    return buf.data() ? std::string(buf.data()) : std::string();
+    if (buf.data() && buf.length() > 0)
+        return std::string(buf.data(), buf.length());
+    // Some character has no code page 1250 byte: convert one character at a
+    // time, with '?' for each that has none, rather than lose the whole text.
+    std::string out;
+    for (wxUniChar c : s) {
+        const wxCharBuffer one = wxString(c).mb_str(Cp1250());
+        out += one.data() && one.data()[0] ? one.data() : "?";
+    }
+    return out;
 }
 
 wxString WxRealPath(const char* logical)

@@ -1,0 +1,16 @@
+#include "platform/tekst.h"
+
+#include <gtest/gtest.h>
+
+TEST(Text, CodePage1250BothWays)
+{
+    // "żółw" in code page 1250 bytes survives the round trip.
+    const char cp1250[] = "\xBF\xF3\xB3w";
+    const wxString wide = ToWx(cp1250);
+    EXPECT_EQ(wide, wxString::FromUTF8("\xC5\xBC\xC3\xB3\xC5\x82w"));
+    EXPECT_EQ(FromWx(wide), cp1250);
+    // A character with no byte in the code page costs only itself.
+    EXPECT_EQ(FromWx(wxString::FromUTF8("Ann\xE2\x98\x83!")), "Ann?!");
+    EXPECT_EQ(FromWx(wxString()), "");
+    EXPECT_EQ(ToWx(nullptr), wxString());
+}
