@@ -156,6 +156,7 @@ private:
     const wxBitmap* SquareTilePicture(const Pole& p) const;
     void DrawSquare(wxDC& dc, int x, int y) const;
     void ComposeScreen(wxDC& dc, bool background);
+    void RestoreDragOverlay();
     Stojak* ShownRack() const;
     bool CurrentIsComputer() const;
     void OnRightPress(int x, int y);

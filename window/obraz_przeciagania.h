@@ -30,6 +30,9 @@ public:
     void Move(const wxPoint& pos);
     void Show();
     void Hide();
+    // The window was painted over: the picture is gone and the pixels saved
+    // under it are stale, so it counts as hidden without restoring them.
+    void Forget() { shown_ = false; }
 
     bool IsShown() const { return shown_; }
     // Top left corner of the picture in window pixels.

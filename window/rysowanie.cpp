@@ -118,6 +118,12 @@ void GraFrame::ComposeScreen(wxDC& dc, bool background)
 
 void GraFrame::OnPaint(wxPaintEvent&)
 {
+    // A repaint in mid-drag covers the dragged tile and its preview: draw
+    // them again once the paint has reached the screen.
+    if (DragState == DragDragging && dragImage) {
+        dragImage->Forget();
+        CallAfter(&GraFrame::RestoreDragOverlay);
+    }
     if (!BuffersReady()) {
         wxPaintDC window(this);
         ComposeScreen(window, true);
@@ -127,6 +133,17 @@ void GraFrame::OnPaint(wxPaintEvent&)
     ComposeScreen(buffer, true);
     wxPaintDC window(this);
     window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
+}
+
+void GraFrame::RestoreDragOverlay()
+{
+    if (DragState != DragDragging || !dragImage)
+        return;
+    wxClientDC window(this);
+    if (boardView && hoverSquare.x > 0)
+        DragOverSquare(window, -1, -1); // the snapped tile, or the image over a tile
+    else
+        dragImage->Show();
 }
 
 void GraFrame::Redraw(bool background)

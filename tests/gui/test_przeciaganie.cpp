@@ -75,6 +75,22 @@ TEST_F(Stylus, DragFromTheRackToAFreeSquare)
     EXPECT_TRUE(Near(screen, RackPoint(1), RackColour()));
 }
 
+TEST_F(Stylus, ARepaintInMidDragKeepsThePreview)
+{
+    OpenWithRack("abcdefg");
+    Press(RackPoint(1).x, RackPoint(1).y);
+    Move(RackPoint(1).x, RackPoint(1).y);
+    Move(SquarePoint(6, 6).x, SquarePoint(6, 6).y);
+    ASSERT_TRUE(Near(Screen(), SquarePoint(6, 6), TileColour('b')));
+    frame->Refresh();
+    frame->Update();
+    PumpEvents();
+    EXPECT_EQ(frame->DragState, DragDragging);
+    EXPECT_TRUE(Near(Screen(), SquarePoint(6, 6), TileColour('b')));
+    Release(5, 5);
+    EXPECT_EQ(Plansza[6][6].tile, 'b');
+}
+
 TEST_F(Stylus, NoTargetSendsTheTileBackToItsSlot)
 {
     const struct { const char* what; bool info; wxPoint to; } cases[] = {
