@@ -1,5 +1,7 @@
 #include "menu/pomoc.h"
 
+#include <cstdlib>
+
 #include <wx/html/htmlcell.h>
 #include <wx/sysopt.h>
 
@@ -14,7 +16,14 @@ mlHtml::mlHtml(wxWindow* parent)
     : wxHtmlWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHW_SCROLLBAR_AUTO,
                    "htmlWindow")
 {
+    Bind(wxEVT_LEFT_DOWN, &mlHtml::OnPress, this);
     Bind(wxEVT_LEFT_UP, &mlHtml::OnTap, this);
+}
+
+void mlHtml::OnPress(wxMouseEvent& event)
+{
+    pressedAt = event.GetPosition();
+    event.Skip();
 }
 
 mlHtml::~mlHtml() = default;
@@ -39,7 +48,13 @@ void mlHtml::OnTap(wxMouseEvent& event)
     // The view's own handling still runs (a link does nothing there); the
     // window goes at the next idle time.
     event.Skip();
-    if (!LinkAt(event.GetPosition()))
+    // A tap is a press and release in one place: the end of a text selection
+    // or of a press that began elsewhere closes nothing.
+    const wxPoint at = event.GetPosition(), from = pressedAt;
+    pressedAt = wxDefaultPosition;
+    if (from == wxDefaultPosition || std::abs(at.x - from.x) > 4 || std::abs(at.y - from.y) > 4)
+        return;
+    if (!LinkAt(at))
         GetParent()->Close(true);
 }
 

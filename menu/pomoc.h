@@ -22,7 +22,9 @@ public:
     bool LinkAt(const wxPoint& pos) const;
 
 private:
+    void OnPress(wxMouseEvent& event);
     void OnTap(wxMouseEvent& event);
+    wxPoint pressedAt = wxDefaultPosition;
 };
 
 class PomocFrame : public wxFrame {

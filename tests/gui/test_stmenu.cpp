@@ -478,6 +478,15 @@ TEST_F(StartWindow, HelpShowsOurPageAndATapClosesIt)
     EXPECT_EQ(ThePomocFrame, help);
     EXPECT_EQ(HelpWindows(), 1);
 
+    // The end of a drag (a selection) is no tap and closes nothing.
+    wxMouseEvent down(wxEVT_LEFT_DOWN), up(wxEVT_LEFT_UP);
+    down.SetPosition({20, 30});
+    up.SetPosition({200, 250});
+    help->view->GetEventHandler()->ProcessEvent(down);
+    help->view->GetEventHandler()->ProcessEvent(up);
+    PumpEvents();
+    EXPECT_EQ(ThePomocFrame, help);
+
     Tap(help->view, {200, 250});
     PumpEvents();
     EXPECT_EQ(ThePomocFrame, nullptr);
