@@ -98,4 +98,8 @@ void ComputerTurn(Gra* game)
     }
     ChooseExchange(t, *player.rack);
     frame->Exchange();
+    // An exchange refused leaves its letters in the slots and the turn
+    // unfinished: the computer passes instead, so the game goes on.
+    if (!t.gameOver && t.exchangeCount > 0)
+        frame->Pass();
 }

@@ -213,8 +213,10 @@ void GraFrame::Exchange()
 {
     Gra& g = *TheGra;
     Gracz& player = *g.player[g.current];
-    // Refused without a word: the letters stay in their slots.
-    if (!MayExchange(g, player) || tura.exchangeCount == 0)
+    // Refused without a word: the letters stay in their slots. Every letter
+    // drawn must find a free rack slot, or a tile would leave the game.
+    if (!MayExchange(g, player) || tura.exchangeCount == 0
+        || RackSlots - player.rack->Count() < tura.exchangeCount)
         return;
     g.scorelessTurns = 0;
     ++player.exchangesUsed;
@@ -308,8 +310,12 @@ void GraFrame::ChallengeWord()
         const int shownBefore = g.shown;
         g.shown = mover;
         TakeBackPlacedTiles();
-        if (IsComputer(g, mover))
+        if (IsComputer(g, mover)) {
+            // The take-back's status update spoke for the mover: speak for
+            // the shown player again.
             g.shown = shownBefore;
+            UpdateMoveStatus();
+        }
         tura.pendingScore = 0;
         tura.placedCount = 0;
         if (++g.scorelessTurns == 2 * g.players) {

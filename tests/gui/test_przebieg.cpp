@@ -403,9 +403,13 @@ TEST_F(Turns, ScorelessTurnsEndTheGameAndAnExchangeRestartsTheCount)
     Open("hh");
     for (int n = 0; n < 3; ++n)
         Click(ID_BTN_PASS);
-    ToExchange(0, P(0).rack->slots[0]);
+    const int shown = G().shown;
+    ToExchange(0, P(shown).rack->slots[0]);
     Click(ID_BTN_EXCHANGE);
     EXPECT_EQ(G().scorelessTurns, 0);
+    EXPECT_EQ(P(shown).rack->Count(), RackSlots);
+    EXPECT_EQ(P(shown).exchangesUsed, 1);
+    EXPECT_EQ(P(shown).rack->slots[RackSlots], 0);
     for (int n = 0; n < 3; ++n)
         Click(ID_BTN_PASS);
     EXPECT_FALSE(frame->tura.gameOver);
@@ -427,7 +431,12 @@ TEST_F(Turns, ScorelessTurnsEndTheGameAndAnExchangeRestartsTheCount)
     EXPECT_FALSE(frame->goButton->IsShown());
     // Over is over: GO and PASS change nothing.
     Click(ID_BTN_GO);
+    Click(ID_BTN_PASS);
     EXPECT_FALSE(frame->goButton->IsShown());
+    EXPECT_FALSE(frame->yesButton->IsEnabled());
+    EXPECT_FALSE(frame->noButton->IsEnabled());
+    EXPECT_EQ(P(0).score, -5);
+    EXPECT_EQ(Caption(), "Finished");
 }
 
 TEST_F(Turns, GoingOutWithTheBagEmptyEndsTheGame)
