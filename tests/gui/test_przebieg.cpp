@@ -552,6 +552,43 @@ TEST_F(Turns, ComputerAnswersAndPlays)
     EXPECT_EQ(frame->tura.pending, 0);
 }
 
+TEST_F(Turns, AComputerBetweenTwoHumans)
+{
+    // Ann lays "kot"; the computer accepts it and plays; then Cid's turn
+    // stands behind the GO bar. With confirmation the computer's move waits
+    // for Cid's answer behind GO; without, it is credited at once.
+    for (int confirm : {0, 1}) {
+        SCOPED_TRACE(confirm);
+        ConfirmComputerMove = confirm;
+        Open("hch");
+        SetRack(0, "kotaaaa");
+        SetRack(1, "aktotak");
+        Lay(8, 8, 'k');
+        Lay(9, 8, 'o');
+        Lay(10, 8, 't');
+        ASSERT_TRUE(frame->putButton->IsEnabled());
+        Click(ID_BTN_PUT);
+        EXPECT_EQ(P(0).score, 5);
+        EXPECT_EQ(G().current, 2);
+        EXPECT_EQ(G().shown, 2);
+        EXPECT_GT(TilesOnBoard(), 3) << "the computer laid a word";
+        EXPECT_TRUE(frame->goButton->IsShown());
+        EXPECT_EQ(frame->tura.pending, confirm);
+        if (confirm) {
+            EXPECT_EQ(P(1).score, 0);
+            Click(ID_BTN_GO);
+            EXPECT_FALSE(frame->goButton->IsShown());
+            EXPECT_TRUE(frame->yesButton->IsShown());
+            EXPECT_TRUE(frame->noButton->IsShown());
+            Click(ID_BTN_YES);
+            EXPECT_EQ(frame->tura.pending, 0);
+        }
+        EXPECT_GT(P(1).score, 0);
+        EXPECT_EQ(TilesInGame(), BagSize);
+        Close();
+    }
+}
+
 TEST_F(Turns, ConfirmationLetsTheHumanAnswerTheComputersMove)
 {
     ComputerMovesFirstWithConfirmation("tkaoiii");
