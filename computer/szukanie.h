@@ -18,6 +18,9 @@
 // player of TheGra, his rack and his strength.
 void FindBestMove();
 
+// The three steps below are the search's own, called only from within
+// FindBestMove, which prepares the state they read (level, bounds, line).
+
 // Left parts before the anchor at position anchor: first the word as it
 // stands, then each letter of list that the rack supplies, while limit free
 // squares remain before the anchor.

@@ -40,9 +40,14 @@ void FreeOptionPaths()
 
 void ApplyOptionPaths(const Ustawienia& record)
 {
-    SetOptionPath(BackgroundPath, record.BackgroundPath);
-    SetOptionPath(DictionaryPath, record.DictionaryPath);
-    SetOptionPath(TileFolder, record.TileFolder, MaxTileFolder);
+    // An empty field names nothing: the option keeps its value (an empty tile
+    // folder would send every picture name to the file system's root).
+    if (record.BackgroundPath[0])
+        SetOptionPath(BackgroundPath, record.BackgroundPath);
+    if (record.DictionaryPath[0])
+        SetOptionPath(DictionaryPath, record.DictionaryPath);
+    if (record.TileFolder[0])
+        SetOptionPath(TileFolder, record.TileFolder, MaxTileFolder);
 }
 
 void ApplyOptions(const Ustawienia& record)

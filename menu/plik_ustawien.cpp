@@ -50,7 +50,7 @@ void ReportWriteFailure(const std::string& path, const char* what)
 }
 
 // Writes bytes to a new file temp, checking every step; false on failure.
-bool WriteNewFile(std::string& temp, const SettingsBytes& bytes)
+bool WriteNewFile(std::string& temp, const SettingsBytes& bytes, const std::string& real)
 {
     const int fd = mkstemp(temp.data());
     if (fd < 0) {
@@ -58,7 +58,16 @@ bool WriteNewFile(std::string& temp, const SettingsBytes& bytes)
         temp.clear();
         return false;
     }
-    fchmod(fd, 0644);
+    // The new file takes the old one's permissions, or the ordinary ones
+    // under the umask for a first file.
+    struct stat old;
+    if (stat(real.c_str(), &old) == 0) {
+        fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd, 0666 & ~mask);
+    }
     std::FILE* f = fdopen(fd, "wb");
     if (!f) {
         ReportWriteFailure(temp, "open");
@@ -80,7 +89,7 @@ int WriteSettingsFile(const char* path, const Ustawienia& record)
 {
     const std::string real = RealPath(path);
     std::string temp = real + ".XXXXXX";
-    if (WriteNewFile(temp, EncodeSettings(record))) {
+    if (WriteNewFile(temp, EncodeSettings(record), real)) {
         if (std::rename(temp.c_str(), real.c_str()) == 0)
             return 0;
         ReportWriteFailure(real, "rename");

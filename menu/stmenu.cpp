@@ -1,5 +1,6 @@
 #include "menu/stmenu.h"
 
+#include <cstring>
 #include <string>
 
 #include <wx/colordlg.h>
@@ -178,6 +179,7 @@ int StMenu::ReadSettings()
     for (int k = 0; k < SeatCount; ++k) {
         slotTypes[k] = record.TypGracza[k];
         SetNameField(nameFields[k], record.names[k]);
+        storedNames[k] = record.names[k];
         nameFields[k]->Enable(slotTypes[k] == HumanSeat);
     }
     humans = record.humans;
@@ -195,6 +197,12 @@ void StMenu::SeatName(int seat, char (&name)[SettingsTextBytes]) const
 {
     name[0] = 0;
     WxStringToPath(name, SettingsTextBytes, nameFields[seat]->GetLineText(0));
+    // A stored name longer than the field shows only its start; while the
+    // field still shows just that, the whole stored name is the seat's.
+    const std::string& stored = storedNames[seat];
+    if (stored.size() > std::strlen(name) && stored.compare(0, std::strlen(name), name) == 0
+        && std::strlen(name) == static_cast<std::size_t>(NameFieldLength))
+        CopyText(name, SettingsTextBytes, stored.c_str());
 }
 
 int StMenu::WriteSettings()
@@ -212,6 +220,7 @@ void StMenu::CyclePlayerType(int slot)
 {
     const int k = slot - 1;
     TextWithKeyboard* field = nameFields[k];
+    storedNames[k].clear(); // the field gets a name of its own
     const int type = (slotTypes[k] + 1) % PlayerTypeCount;
     slotTypes[k] = type;
     field->Clear();
@@ -252,13 +261,14 @@ void StMenu::OnPaint(wxPaintEvent&)
 {
     if (Busy)
         return;
-    wxPaintDC window(this);
     if (!ScreenBuffer.IsOk()) {
+        wxPaintDC window(this);
         PaintBackground(window);
         return;
     }
     wxMemoryDC buffer(ScreenBuffer);
     PaintBackground(buffer);
+    wxPaintDC window(this);
     window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string>
 
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
@@ -90,6 +91,9 @@ public:
     TextWithKeyboard* nameFields[SeatCount] = {};
     wxPanel* optionsPanel = nullptr;
     int slotTypes[SeatCount] = {};
+    // The names as the settings file held them (up to 99 characters, more
+    // than a field shows).
+    std::string storedNames[SeatCount];
 
 private:
     // The eleven controls of the players page, in the order they are swapped.

@@ -56,7 +56,7 @@ void ListFrom(int list, std::string& prefix)
         prefix.push_back(static_cast<char>(n.letter));
         if (n.endOfWord)
             std::cout << prefix << '\n';
-        if (n.firstChild > 0 && prefix.size() <= MaxWordLength)
+        if (n.firstChild > 0 && prefix.size() < MaxWordLength)
             ListFrom(n.firstChild, prefix);
         prefix.pop_back();
         if (n.lastSibling)

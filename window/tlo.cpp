@@ -1,5 +1,7 @@
 #include "window/tlo.h"
 
+#include <algorithm>
+
 #include <wx/image.h>
 
 #include "platform/tekst.h"
@@ -41,11 +43,24 @@ wxBitmap LoadPicture(const char* logicalPath)
     return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
 
+namespace {
+
+// A fully transparent picture: a button whose picture did not load shows none.
+wxBitmap BlankPicture(const wxSize& size)
+{
+    wxImage image(size.x, size.y);
+    image.InitAlpha();
+    std::fill_n(image.GetAlpha(), size.x * size.y, static_cast<unsigned char>(0));
+    return wxBitmap(image);
+}
+
+} // namespace
+
 wxBitmapButton* CreatePictureButton(wxWindow* parent, int id, const wxBitmap& picture,
                                     const wxPoint& pos, const wxSize& size)
 {
     auto* button = new wxBitmapButton;
-    button->Create(parent, id, picture.IsOk() ? picture : wxBitmap(size.x, size.y), pos, size,
+    button->Create(parent, id, picture.IsOk() ? picture : BlankPicture(size), pos, size,
                    wxBU_AUTODRAW | wxBORDER_NONE, wxDefaultValidator, "button");
     return button;
 }

@@ -226,6 +226,15 @@ TEST_F(StartWindow, StartWithASettingsFile)
     EXPECT_EQ(Name(0), "Ann");
     EXPECT_EQ(Name(1), "Computer III");
     EXPECT_EQ(Name(3), "Bob the buil"); // cut to the field's 12 characters
+    // The stored name stays whole while its field is not edited.
+    ASSERT_EQ(m->WriteSettings(), 0);
+    Ustawienia saved;
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    EXPECT_STREQ(saved.names[3], "Bob the builder");
+    SetNameField(m->nameFields[3], "Bob the bui");
+    ASSERT_EQ(m->WriteSettings(), 0);
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    EXPECT_STREQ(saved.names[3], "Bob the bui");
     EXPECT_TRUE(m->nameFields[0]->IsEnabled());
     EXPECT_FALSE(m->nameFields[1]->IsEnabled());
     EXPECT_FALSE(m->nameFields[2]->IsEnabled());

@@ -79,6 +79,12 @@ TEST_F(SettingsTest, TileFolderLengthFromTheFile)
     ASSERT_EQ(LoadSettings(record), 0);
     EXPECT_EQ(TileFolder, fits); // refused: the folder before stays
     EXPECT_STREQ(BackgroundPath, "b2");
+
+    // Empty fields name nothing: the options keep their values.
+    dir.Write("Qovant.kfg", SettingsFile("", ""));
+    ASSERT_EQ(LoadSettings(record), 0);
+    EXPECT_EQ(TileFolder, fits);
+    EXPECT_STREQ(BackgroundPath, "b2");
 }
 
 TEST_F(SettingsTest, OptionsAndSeatsSurviveWriteAndRead)
@@ -100,6 +106,11 @@ TEST_F(SettingsTest, OptionsAndSeatsSurviveWriteAndRead)
     EXPECT_EQ(written[704], 2);
     EXPECT_EQ(written[705], 3);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    // A rewrite keeps the file's permissions.
+    fs::permissions(dir.Path() + "/Qovant.kfg", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, out), 0);
+    EXPECT_EQ(fs::status(dir.Path() + "/Qovant.kfg").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
 
     ResetOptions();
     Ustawienia in;
