@@ -1,6 +1,8 @@
 #include "tests/computer/search_fixture.h"
 
 #include <cctype>
+#include <random>
+#include <set>
 
 #include "model/slownik.h"
 #include "tools/kompilator.h"
@@ -9,6 +11,28 @@ void LoadWords(const TempDir& dir, const std::vector<std::string>& words)
 {
     const CompiledDictionary d = CompileWords(words, false);
     ASSERT_EQ(Slownik::LoadFile(dir.Write("words.slo", d.bytes).c_str()), 0);
+}
+
+std::vector<std::string> AlternatingWords(unsigned seed, const std::string& vowels,
+                                          const std::string& consonants,
+                                          const std::vector<int>& lengths, std::size_t count,
+                                          std::vector<std::string> given)
+{
+    std::mt19937 rng(seed);
+    std::set<std::string> words(given.begin(), given.end());
+    while (words.size() < count) {
+        const int length = lengths[rng() % lengths.size()];
+        bool vowel = rng() % 2;
+        std::string w;
+        for (int i = 0; i < length; ++i) {
+            const std::string& pool = vowel ? vowels : consonants;
+            w.push_back(pool[rng() % pool.size()]);
+            if (rng() % 4)
+                vowel = !vowel;
+        }
+        words.insert(w);
+    }
+    return {words.begin(), words.end()};
 }
 
 void ClearBoard()

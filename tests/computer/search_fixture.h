@@ -16,6 +16,13 @@
 // Compiles words into a dictionary file in dir and loads it.
 void LoadWords(const TempDir& dir, const std::vector<std::string>& words);
 
+// At least count distinct words (besides those given in words), of lengths
+// drawn from lengths, mostly alternating letters of vowels and consonants.
+std::vector<std::string> AlternatingWords(unsigned seed, const std::string& vowels,
+                                          const std::string& consonants,
+                                          const std::vector<int>& lengths, std::size_t count,
+                                          std::vector<std::string> words = {});
+
 // Every square plain and empty.
 void ClearBoard();
 

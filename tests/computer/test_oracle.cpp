@@ -26,22 +26,7 @@ std::vector<std::string> SmallDictionary()
             (std::string("aeiouy").find(static_cast<char>(c)) != std::string::npos ? vowels
                                                                                  : consonants)
                 .push_back(static_cast<char>(c));
-    std::mt19937 rng(5);
-    const int lengths[] = {2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 6, 7};
-    std::set<std::string> words;
-    while (words.size() < 1500) {
-        const int length = lengths[rng() % std::size(lengths)];
-        bool vowel = rng() % 2;
-        std::string w;
-        for (int i = 0; i < length; ++i) {
-            const std::string& pool = vowel ? vowels : consonants;
-            w.push_back(pool[rng() % pool.size()]);
-            if (rng() % 4)
-                vowel = !vowel;
-        }
-        words.insert(w);
-    }
-    return {words.begin(), words.end()};
+    return AlternatingWords(5, vowels, consonants, {2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 6, 7}, 1500);
 }
 
 using Key = std::tuple<bool, int, int, std::string>; // pass, first square, word

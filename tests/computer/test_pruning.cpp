@@ -17,23 +17,9 @@ namespace {
 
 std::vector<std::string> RandomWords(unsigned seed)
 {
-    std::mt19937 rng(seed);
-    const std::string vowels = "aaaeeeiioouy", consonants = "bcdfghjklmnprstwzvxq";
-    std::set<std::string> words = {"a", "i", "o", "w", "z", "u"};
-    const int lengths[] = {1, 2, 2, 3, 3, 3, 4, 4, 5, 6, 7, 8};
-    while (words.size() < 1500) {
-        const int length = lengths[rng() % 12];
-        bool vowel = rng() % 2;
-        std::string w;
-        for (int i = 0; i < length; ++i) {
-            const std::string& from = vowel ? vowels : consonants;
-            w.push_back(from[rng() % from.size()]);
-            if (rng() % 4)
-                vowel = !vowel;
-        }
-        words.insert(w);
-    }
-    return {words.begin(), words.end()};
+    return AlternatingWords(seed, "aaaeeeiioouy", "bcdfghjklmnprstwzvxq",
+                            {1, 2, 2, 3, 3, 3, 4, 4, 5, 6, 7, 8}, 1500,
+                            {"a", "i", "o", "w", "z", "u"});
 }
 
 void RandomPremiums(std::mt19937& rng)
