@@ -135,6 +135,8 @@ StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, lo
                                  wxPoint(15, 142), wxDefaultSize, wxBORDER_SUNKEN,
                                  wxDefaultValidator, "check");
     check->SetBackgroundColour(PanelColour);
+    // The desktop's default font would run the label past the window's edge.
+    check->SetFont(wxFontInfo(8));
 
     ReadSettings();
     check->SetValue(ConfirmComputerMove != 0);

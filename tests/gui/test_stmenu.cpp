@@ -176,6 +176,7 @@ TEST_F(StartWindow, ControlsAsBuilt)
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->GetPosition(), wxPoint(15, 142));
     EXPECT_LE(check->GetRect().GetBottom(), 245);
+    EXPECT_LT(check->GetRect().GetRight(), 240) << "the label fits the window";
     EXPECT_FALSE(m->optionsPanel->IsShown());
     EXPECT_EQ(m->optionsPanel->GetRect(), wxRect(0, 0, 240, 270));
 }
