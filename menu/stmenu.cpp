@@ -1,5 +1,6 @@
 #include "menu/stmenu.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -137,6 +138,9 @@ StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, lo
     check->SetBackgroundColour(PanelColour);
     // The desktop's default font would run the label past the window's edge.
     check->SetFont(wxFontInfo(8));
+    // Its default size, within the window.
+    const wxSize best = check->GetBestSize();
+    check->SetSize(std::min(best.x, 240 - check->GetPosition().x), best.y);
 
     ReadSettings();
     check->SetValue(ConfirmComputerMove != 0);
