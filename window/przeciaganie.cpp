@@ -92,8 +92,7 @@ int GraFrame::TakeBackLastTile()
     }
     rack->slots[r] = letter;
     Plansza[q.x][q.y].tile = 0;
-    putButton->Enable(tura.placedCount > 0);
-    UpdateMoveStatus();
+    UpdateLineAndStatus();
     return r;
 }
 
