@@ -39,6 +39,13 @@ protected:
                 p = Pole{};
     }
 
+    // An empty board and an empty turn, for each case of a table.
+    void Fresh()
+    {
+        SetUp();
+        tura = Tura{};
+    }
+
     static void Put(const T& t)
     {
         Plansza[t.x][t.y].tile = static_cast<Tile>(t.c);
@@ -107,8 +114,7 @@ TEST_F(Rules, LineAndContact)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        tura = Tura{};
+        Fresh();
         Old(c.old);
         New(c.placed);
         EXPECT_EQ(IsInOneLine(tura), c.line);
@@ -146,8 +152,7 @@ TEST_F(Rules, Words)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        tura = Tura{};
+        Fresh();
         Old(c.old);
         New(c.placed);
         EXPECT_EQ(AreAllWordsValid(tura), c.valid);
@@ -196,8 +201,7 @@ TEST_F(Rules, Scores)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        tura = Tura{};
+        Fresh();
         for (const Premium& p : c.premiums) {
             Plansza[p.x][p.y].colourClass = static_cast<std::int8_t>(p.colour);
             Plansza[p.x][p.y].wordMultiplier = static_cast<std::int8_t>(p.mult);
