@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/utils.h>
 
 #include "computer/komputer.h"
 #include "computer/stan_szukania.h"
@@ -163,7 +164,8 @@ protected:
             box = m ? FromWx(m->GetCaption() + "|" + m->GetMessage()) : "?";
         });
     }
-    wxString Caption() const { return frame->GetMenuBar()->GetMenuLabel(0); }
+    // The status caption as the menu bar shows it.
+    wxString Caption() const { return frame->GetMenuBar()->GetMenuLabelText(0); }
 
     int TilesOnBoard() const
     {
@@ -245,6 +247,44 @@ TEST_F(Turns, MoveStatusOfTheLaidTiles)
             EXPECT_EQ(frame->tura.pendingScore, c.score);
         }
         EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
+    }
+}
+
+TEST_F(Turns, TheCaptionShowsANameAsItIsWithinTheWindow)
+{
+    std::string longName;
+    while (longName.size() < 99)
+        longName += "Nameless ";
+    longName.resize(99);
+    const struct { std::string name, caption; } cases[] = {
+        {"Tom & Jerry", "Player: Tom & Jerry"},
+        {"&Ann&&", "Player: &Ann&&"},
+        {longName, ""}, // cut
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open("h");
+        PumpEvents();
+        const wxSize size = frame->GetSize();
+        std::free(P(0).name);
+        P(0).name = strdup(c.name.c_str());
+        frame->UpdateMoveStatus();
+        // The toolkit resizes a window a moment after its menu bar changes.
+        PumpEvents();
+        wxMilliSleep(100);
+        PumpEvents();
+        EXPECT_EQ(frame->GetClientSize().x, GameWindowSize.x);
+        EXPECT_EQ(frame->GetClientSize().y, GameWindowSize.y);
+        EXPECT_EQ(frame->GetSize().x, size.x);
+        if (!c.caption.empty()) {
+            EXPECT_EQ(Caption(), c.caption);
+        } else {
+            const wxString shown = Caption();
+            EXPECT_TRUE(shown.StartsWith("Player: Nameless Name")) << shown;
+            EXPECT_TRUE(shown.EndsWith("...")) << shown;
+            EXPECT_LE(frame->GetMenuBar()->GetTextExtent(shown).x, GameWindowSize.x - 16);
+        }
+        Close();
     }
 }
 
