@@ -682,6 +682,48 @@ TEST_F(Turns, ComputerTakesItsBlankIntoTheTurnRecord)
     EXPECT_EQ(G().firstMove, 1);
 }
 
+TEST_F(Turns, AComputersBlankBeyondAFullBlankListIsNotCountedLettered)
+{
+    ConfirmComputerMove = 1;
+    Open("ch");
+    // Two lettered blanks of earlier turns fill the blank list.
+    Tura& t = frame->tura;
+    for (const Punkt q : {Punkt{1, 1}, Punkt{15, 15}}) {
+        Old(q.x, q.y, 'X');
+        Plansza[q.x][q.y].blankLetter = 'z';
+        ASSERT_TRUE(t.AddBlank(q));
+        ++t.blanksLettered;
+    }
+    SetRack(0, "kX");
+    ComputerTurn(TheGra);
+    ASSERT_EQ(t.pending, 1);
+    ASSERT_EQ(std::count(t.placedLetters, t.placedLetters + t.placedCount, 'X'), 1);
+    EXPECT_EQ(t.blankCount, 2);
+    EXPECT_EQ(t.blanksLettered, 2);
+}
+
+// A computer whose exchange was refused passes with its letters still in the
+// exchange slots: they go back to its own rack, not to the shown human's.
+TEST_F(Turns, AComputersPassReturnsItsExchangeLettersToItsRack)
+{
+    Open("ch");
+    ASSERT_EQ(G().current, 0);
+    ASSERT_EQ(G().shown, 1);
+    SetRack(0, "kotakot");
+    const std::string human = RackText(P(1));
+    Tura& t = frame->tura;
+    for (const int k : {1, 4}) {
+        t.exchangeSlots[t.exchangeCount++] = P(0).rack->slots[k];
+        P(0).rack->slots[k] = 0;
+    }
+    frame->Pass();
+    EXPECT_EQ(Sorted(RackText(P(0))), Sorted("kotakot"));
+    EXPECT_EQ(RackText(P(1)), human);
+    EXPECT_EQ(t.exchangeCount, 0);
+    EXPECT_EQ(TilesInGame(), BagSize);
+    EXPECT_EQ(G().current, 1);
+}
+
 TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
 {
     const struct {
