@@ -385,6 +385,15 @@ void GraFrame::EndGame(int out)
     Redraw(true);
 }
 
+void GraFrame::OnAnyButton(wxCommandEvent& event)
+{
+    // A button pressed from the keyboard while the stylus holds a tile: the
+    // tile goes back to the rack first, so the button acts on the turn as a
+    // drop on no target would have left it.
+    CancelDrag();
+    event.Skip();
+}
+
 void GraFrame::OnPutButton(wxCommandEvent&) { SubmitMove(); }
 void GraFrame::OnPassButton(wxCommandEvent&) { Pass(); }
 void GraFrame::OnExchangeButton(wxCommandEvent&) { Exchange(); }
