@@ -16,7 +16,23 @@ wxMBConv& Cp1250()
 
 } // namespace
 
-wxString ToWx(const char* s) { return s ? wxString(s, Cp1250()) : wxString(); }
+wxString ToWx(const char* s)
+{
+    if (!s || !*s)
+        return wxString();
+    const wxString whole(s, Cp1250());
+    if (!whole.empty())
+        return whole;
+    // Some byte has no character in the code page: convert one byte at a
+    // time, with '?' for each that has none, rather than lose the whole text.
+    wxString out;
+    for (; *s; ++s) {
+        const char one[2] = {*s, 0};
+        const wxString c(one, Cp1250());
+        out += c.empty() ? wxString("?") : c;
+    }
+    return out;
+}
 
 std::string FromWx(const wxString& s)
 {

@@ -18,6 +18,8 @@ wxBEGIN_EVENT_TABLE(GraFrame, wxFrame)
     EVT_PAINT(GraFrame::OnPaint)
     EVT_MOUSE_EVENTS(GraFrame::OnMouse)
     EVT_MOUSE_CAPTURE_LOST(GraFrame::OnMouseCaptureLost)
+    // First of the buttons: it passes every press on to the button's own entry.
+    EVT_BUTTON(wxID_ANY, GraFrame::OnAnyButton)
     EVT_BUTTON(ID_BTN_PASS, GraFrame::OnPassButton)
     EVT_BUTTON(ID_BTN_PUT, GraFrame::OnPutButton)
     EVT_BUTTON(ID_BTN_EXCHANGE, GraFrame::OnExchangeButton)

@@ -63,6 +63,9 @@ public:
     int HitTestRack(int x, int y);
     void OnMouse(wxMouseEvent& event);
     void OnMouseCaptureLost(wxMouseCaptureLostEvent& event);
+    // Ends a drag with no drop: the tile back in its gap on the rack, no
+    // preview left, the mouse released unless the framework took it.
+    void CancelDrag();
     void PlaceTile(int x, int y);
     bool MovePlacedTileLast(int x, int y);
     // The last placed tile back to the first empty rack slot; that slot, or
@@ -113,6 +116,8 @@ public:
     void OnNoButton(wxCommandEvent& event);
     void OnGoButton(wxCommandEvent& event);
     void OnBackToMenu(wxCommandEvent& event);
+    // Runs before the handler of every button.
+    void OnAnyButton(wxCommandEvent& event);
 
     Tura tura;
     int DragState = DragIdle;

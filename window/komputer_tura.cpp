@@ -27,8 +27,8 @@ void TakeBestMove(Tura& t, Stojak& rack)
                 square.tile = BlankTile;
                 square.blankLetter = m.letters[i];
                 t.placedLetters[i] = BlankTile;
-                t.AddBlank(m.squares[i]);
-                ++t.blanksLettered;
+                if (t.AddBlank(m.squares[i]))
+                    ++t.blanksLettered;
             }
     }
     t.pendingScore = m.rawScore;

@@ -176,7 +176,7 @@ void GraFrame::OnGoButton(wxCommandEvent&)
 void GraFrame::SubmitMove()
 {
     Gra& g = *TheGra;
-    ReturnExchangeLetters(tura, *g.player[g.shown]->rack);
+    ReturnExchangeLetters(tura, *g.player[g.current]->rack);
     tura.highlight = 1;
     tura.pending = 1;
     g.NextPlayer();
@@ -200,7 +200,8 @@ void GraFrame::SubmitMove()
 void GraFrame::Pass()
 {
     Gra& g = *TheGra;
-    ReturnExchangeLetters(tura, *g.player[g.shown]->rack);
+    // The mover's letters: a computer that passes is never the shown player.
+    ReturnExchangeLetters(tura, *g.player[g.current]->rack);
     TakeBackPlacedTiles();
     if (++g.scorelessTurns == 2 * g.players) {
         EndGame(-1);
@@ -382,6 +383,15 @@ void GraFrame::EndGame(int out)
     viewButton->Show();
     viewButton->Enable();
     Redraw(true);
+}
+
+void GraFrame::OnAnyButton(wxCommandEvent& event)
+{
+    // A button pressed from the keyboard while the stylus holds a tile: the
+    // tile goes back to the rack first, so the button acts on the turn as a
+    // drop on no target would have left it.
+    CancelDrag();
+    event.Skip();
 }
 
 void GraFrame::OnPutButton(wxCommandEvent&) { SubmitMove(); }

@@ -365,10 +365,18 @@ void GraFrame::OnMouseCaptureLost(wxMouseCaptureLostEvent&)
 {
     if (DragState != DragDragging)
         return;
-    // The drop never comes: take away every preview and put the tile back
-    // into its gap on the rack. The framework is still giving the mouse
-    // back, so the drag must not release it again.
+    // The framework is still giving the mouse back, so the drag must not
+    // release it again.
     dragImage->CaptureLost();
+    CancelDrag();
+}
+
+void GraFrame::CancelDrag()
+{
+    if (DragState != DragDragging || !dragImage)
+        return;
+    // The drop never comes: take away every preview and put the tile back
+    // into its gap on the rack.
     dragImage->Hide();
     const Punkt old = hoverSquare;
     hoverSquare = Punkt{-1, -1};

@@ -2,6 +2,7 @@
 // hint lines and the status caption, and whether PUT or EXCHANGE may act.
 #include <cstdio>
 
+#include <wx/control.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
@@ -29,6 +30,28 @@ const Hints NotCentre{"The first word must cross", "the central field", "Not in 
 const Hints OneTile{"The first word must", "have at least 2 tiles.", nullptr};
 const Hints BlankLetter{"Choose a letter", "for blank tile.", nullptr};
 
+// The room a menu bar title takes beyond its text: GTK pads it by 8 pixels
+// on each side; the rest is for themes that pad more.
+constexpr int CaptionPadding = 24;
+
+// text when it is at most width pixels wide in window's font; else its
+// longest start that is, followed by "...".
+wxString CutToWidth(const wxWindow& window, const wxString& text, int width)
+{
+    if (window.GetTextExtent(text).x <= width)
+        return text;
+    const wxString more = "...";
+    size_t fits = 0, tooLong = text.length();
+    while (tooLong - fits > 1) {
+        const size_t mid = (fits + tooLong) / 2;
+        if (window.GetTextExtent(text.Left(mid) + more).x <= width)
+            fits = mid;
+        else
+            tooLong = mid;
+    }
+    return text.Left(fits) + more;
+}
+
 } // namespace
 
 bool GraFrame::TouchesOldTiles() { return ::TouchesOldTiles(tura); }
@@ -40,8 +63,11 @@ int GraFrame::ScoreMove() { return ::ScoreMove(tura); }
 
 void GraFrame::SetMenuBarText(const wxString& text)
 {
-    // The bar holds one menu without items; its title is the caption.
-    menuBar->Append(new wxMenu(0L), text);
+    // The bar holds one menu without items; its title is the caption, shown
+    // as it is (an '&' is no mnemonic) and cut to the window's width, which
+    // the menu bar would otherwise stretch to the whole title.
+    const wxString fitted = CutToWidth(*menuBar, text, GameWindowSize.x - CaptionPadding);
+    menuBar->Append(new wxMenu(0L), wxControl::EscapeMnemonics(fitted));
     delete menuBar->Remove(0);
 }
 

@@ -37,11 +37,14 @@ struct Tura {
     explicit Tura(const Gra& gra) : inputEnabled(gra.current == gra.shown) {}
 
     // A blank tile laid on square: it becomes entry blankCount of the blank
-    // list (after any blank of an earlier turn).
-    void AddBlank(Punkt square)
+    // list (after any blank of an earlier turn). False when the list is full
+    // and the blank was not entered.
+    bool AddBlank(Punkt square)
     {
-        if (blankCount < MaxBlanks)
-            blankSquares[blankCount++] = square;
+        if (blankCount >= MaxBlanks)
+            return false;
+        blankSquares[blankCount++] = square;
+        return true;
     }
     // The blank that waits for its letter: always entry blanksLettered;
     // (-1, -1) when every entry has its letter.

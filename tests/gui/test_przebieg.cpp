@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/utils.h>
 
 #include "computer/komputer.h"
 #include "computer/stan_szukania.h"
@@ -163,7 +164,8 @@ protected:
             box = m ? FromWx(m->GetCaption() + "|" + m->GetMessage()) : "?";
         });
     }
-    wxString Caption() const { return frame->GetMenuBar()->GetMenuLabel(0); }
+    // The status caption as the menu bar shows it.
+    wxString Caption() const { return frame->GetMenuBar()->GetMenuLabelText(0); }
 
     int TilesOnBoard() const
     {
@@ -245,6 +247,44 @@ TEST_F(Turns, MoveStatusOfTheLaidTiles)
             EXPECT_EQ(frame->tura.pendingScore, c.score);
         }
         EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
+    }
+}
+
+TEST_F(Turns, TheCaptionShowsANameAsItIsWithinTheWindow)
+{
+    std::string longName;
+    while (longName.size() < 99)
+        longName += "Nameless ";
+    longName.resize(99);
+    const struct { std::string name, caption; } cases[] = {
+        {"Tom & Jerry", "Player: Tom & Jerry"},
+        {"&Ann&&", "Player: &Ann&&"},
+        {longName, ""}, // cut
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open("h");
+        PumpEvents();
+        const wxSize size = frame->GetSize();
+        std::free(P(0).name);
+        P(0).name = strdup(c.name.c_str());
+        frame->UpdateMoveStatus();
+        // The toolkit resizes a window a moment after its menu bar changes.
+        PumpEvents();
+        wxMilliSleep(100);
+        PumpEvents();
+        EXPECT_EQ(frame->GetClientSize().x, GameWindowSize.x);
+        EXPECT_EQ(frame->GetClientSize().y, GameWindowSize.y);
+        EXPECT_EQ(frame->GetSize().x, size.x);
+        if (!c.caption.empty()) {
+            EXPECT_EQ(Caption(), c.caption);
+        } else {
+            const wxString shown = Caption();
+            EXPECT_TRUE(shown.StartsWith("Player: Nameless Name")) << shown;
+            EXPECT_TRUE(shown.EndsWith("...")) << shown;
+            EXPECT_LE(frame->GetMenuBar()->GetTextExtent(shown).x, GameWindowSize.x - 16);
+        }
+        Close();
     }
 }
 
@@ -640,6 +680,48 @@ TEST_F(Turns, ComputerTakesItsBlankIntoTheTurnRecord)
     EXPECT_EQ(G().current, 1);
     EXPECT_EQ(G().shown, 1);
     EXPECT_EQ(G().firstMove, 1);
+}
+
+TEST_F(Turns, AComputersBlankBeyondAFullBlankListIsNotCountedLettered)
+{
+    ConfirmComputerMove = 1;
+    Open("ch");
+    // Two lettered blanks of earlier turns fill the blank list.
+    Tura& t = frame->tura;
+    for (const Punkt q : {Punkt{1, 1}, Punkt{15, 15}}) {
+        Old(q.x, q.y, 'X');
+        Plansza[q.x][q.y].blankLetter = 'z';
+        ASSERT_TRUE(t.AddBlank(q));
+        ++t.blanksLettered;
+    }
+    SetRack(0, "kX");
+    ComputerTurn(TheGra);
+    ASSERT_EQ(t.pending, 1);
+    ASSERT_EQ(std::count(t.placedLetters, t.placedLetters + t.placedCount, 'X'), 1);
+    EXPECT_EQ(t.blankCount, 2);
+    EXPECT_EQ(t.blanksLettered, 2);
+}
+
+// A computer whose exchange was refused passes with its letters still in the
+// exchange slots: they go back to its own rack, not to the shown human's.
+TEST_F(Turns, AComputersPassReturnsItsExchangeLettersToItsRack)
+{
+    Open("ch");
+    ASSERT_EQ(G().current, 0);
+    ASSERT_EQ(G().shown, 1);
+    SetRack(0, "kotakot");
+    const std::string human = RackText(P(1));
+    Tura& t = frame->tura;
+    for (const int k : {1, 4}) {
+        t.exchangeSlots[t.exchangeCount++] = P(0).rack->slots[k];
+        P(0).rack->slots[k] = 0;
+    }
+    frame->Pass();
+    EXPECT_EQ(Sorted(RackText(P(0))), Sorted("kotakot"));
+    EXPECT_EQ(RackText(P(1)), human);
+    EXPECT_EQ(t.exchangeCount, 0);
+    EXPECT_EQ(TilesInGame(), BagSize);
+    EXPECT_EQ(G().current, 1);
 }
 
 TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)

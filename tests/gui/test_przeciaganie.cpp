@@ -1,6 +1,9 @@
 // Stylus input of the game window: pressing, dragging and dropping tiles,
 // taking them back, and the letter of a blank tile.
+#include <string>
+
 #include <gtest/gtest.h>
+#include <wx/app.h>
 
 #include "model/plansza.h"
 #include "tests/gui/okno_gry.h"
@@ -332,6 +335,112 @@ TEST_F(Stylus, NothingReactsOutsideTheShownPlayersFreeTurn)
         EXPECT_EQ(frame->DragState, DragIdle) << c.what;
         EXPECT_EQ(Plansza[5][5].tile, 0) << c.what;
         EXPECT_EQ(Rack(), "abcdefg") << c.what;
+        Close();
+    }
+}
+
+namespace {
+
+// A press of a shown, enabled button, as the keyboard makes it (Space or
+// Enter on the focused button) or the stylus on the button.
+void PressButton(wxWindow* button)
+{
+    ASSERT_TRUE(button->IsShown() && button->IsEnabled()) << button->GetId();
+    wxCommandEvent e(wxEVT_BUTTON, button->GetId());
+    e.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(e);
+}
+
+// Every tile of the game: on the board, on a rack, in an exchange slot or in
+// the bag.
+int TilesInGame(const Tura& t)
+{
+    int n = TheGra->tilesLeft + t.exchangeCount;
+    for (int i = 0; i < TheGra->players; ++i)
+        n += TheGra->player[i]->rack->Count();
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            n += Plansza[x][y].tile != 0;
+    return n;
+}
+
+} // namespace
+
+// A button pressed from the keyboard while the stylus drags a tile: the tile
+// goes back into its gap and the mouse is released before the button acts,
+// so no tile is lost and the stylus plays on.
+TEST_F(Stylus, AButtonPressedInMidDragPutsTheDraggedTileBackFirst)
+{
+    enum { Nothing, TwoThroughTheCentre, OneToExchange };
+    const struct {
+        const char* what;
+        int before;
+        bool info;
+        wxPoint over; // where the tile is dragged when the button is pressed
+        int button;
+        bool (*acted)(GraFrame&); // the button's own effect
+        const char* rack;         // afterwards; '?' any tile
+    } cases[] = {
+        {"VIEW over a square", Nothing, false, SquarePoint(6, 6), ID_BTN_VIEW,
+         [](GraFrame& f) { return f.boardView == 0; }, "abcdefg"},
+        {"VIEW over an exchange slot", Nothing, true, ExchangePoint(3), ID_BTN_VIEW,
+         [](GraFrame& f) { return f.boardView == 1; }, "abcdefg"},
+        {"PUT", TwoThroughTheCentre, false, SquarePoint(10, 8), ID_BTN_PUT,
+         [](GraFrame& f) { return f.tura.pending && f.tura.placedCount == 2; }, "..cdefg"},
+        {"PASS", TwoThroughTheCentre, true, ExchangePoint(3), ID_BTN_PASS,
+         [](GraFrame&) { return TheGra->scorelessTurns == 1; }, "bacdefg"},
+        {"EXCHANGE", OneToExchange, true, ExchangePoint(3), ID_BTN_EXCHANGE,
+         [](GraFrame&) { return TheGra->player[0]->exchangesUsed == 1; }, "?bcdefg"},
+        {"CLOSE", Nothing, true, {200, 100}, ID_BTN_CLOSE,
+         [](GraFrame& f) { return wxTheApp->IsScheduledForDestruction(&f); }, "abcdefg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenWithRack("abcdefg");
+        if (c.before == TwoThroughTheCentre) {
+            Lay(0, 8, 8);
+            Lay(1, 9, 8);
+        }
+        if (c.info)
+            ToInfoView();
+        if (c.before == OneToExchange)
+            Drag(RackPoint(0), {ExchangePoint(0)});
+        const int from = c.before == Nothing ? 0 : c.before == OneToExchange ? 1 : 2;
+        Press(RackPoint(from).x, RackPoint(from).y);
+        Move(RackPoint(from).x, RackPoint(from).y);
+        Move(c.over.x, c.over.y);
+        ASSERT_EQ(frame->DragState, DragDragging);
+        ASSERT_EQ(TilesInGame(frame->tura), BagSize - 1); // one is in the air
+
+        PressButton(frame->FindWindow(c.button));
+        EXPECT_TRUE(c.acted(*frame));
+        ExpectIdle();
+        EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+        EXPECT_EQ(frame->tura.highlightedExchangeSlot, -1);
+        EXPECT_EQ(TilesInGame(frame->tura), BagSize);
+        const std::string rack = Rack();
+        for (int i = 0; i < RackSlots; ++i)
+            if (c.rack[i] != '?') {
+                EXPECT_EQ(rack[i], c.rack[i]) << rack;
+            }
+        // The stylus still finishes what it started and plays on.
+        Release(c.over.x, c.over.y);
+        EXPECT_EQ(TilesInGame(frame->tura), BagSize);
+        if (c.button == ID_BTN_CLOSE) {
+            PumpEvents();
+            frame = nullptr;
+            continue;
+        }
+        if (frame->tura.pending)
+            PressButton(frame->yesButton);
+        if (!frame->boardView)
+            PressButton(frame->viewButton);
+        const int placed = frame->tura.placedCount;
+        const int s = int(Rack().find_first_not_of('.'));
+        Drag(RackPoint(s), {SquarePoint(8, 7)});
+        EXPECT_NE(Plansza[8][7].tile, 0);
+        EXPECT_EQ(frame->tura.placedCount, placed + 1);
+        ExpectIdle();
         Close();
     }
 }

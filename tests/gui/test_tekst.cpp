@@ -13,4 +13,16 @@ TEST(Text, CodePage1250BothWays)
     EXPECT_EQ(FromWx(wxString::FromUTF8("Ann\xE2\x98\x83!")), "Ann?!");
     EXPECT_EQ(FromWx(wxString()), "");
     EXPECT_EQ(ToWx(nullptr), wxString());
+    EXPECT_EQ(ToWx(""), wxString());
+}
+
+TEST(Text, AByteWithoutACharacterCostsOnlyItself)
+{
+    // The bytes code page 1250 leaves undefined, next to one it defines.
+    for (const char undefined : {'\x81', '\x83', '\x88', '\x90', '\x98'}) {
+        const char name[] = {'A', undefined, '\xBF', 'n', 0};
+        SCOPED_TRACE(static_cast<unsigned char>(undefined));
+        EXPECT_EQ(ToWx(name), wxString::FromUTF8("A?\xC5\xBCn"));
+        EXPECT_EQ(FromWx(ToWx(name)), "A?\xBFn");
+    }
 }

@@ -79,6 +79,6 @@ TEST(TurnRecord, BlankListOrder)
     EXPECT_EQ(t.AwaitingBlank(), (Punkt{9, 9}));
     ++t.blanksLettered;
     EXPECT_EQ(t.AwaitingBlank(), (Punkt{-1, -1}));
-    t.AddBlank({1, 1}); // never more than the bag's two blanks
+    EXPECT_FALSE(t.AddBlank({1, 1})); // never more than the bag's two blanks
     EXPECT_EQ(t.blankCount, 2);
 }
