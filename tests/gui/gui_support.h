@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include <gtest/gtest.h>
+#include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/dialog.h>
 #include <wx/window.h>
@@ -27,10 +29,16 @@ public:
     // The flat colour of each fixture picture, so a test can tell from
     // pixels which picture was drawn.
     static wxColour BackgroundColour() { return wxColour(200, 40, 40); }
+    // The colour of the fixed or player picture graf/<name>.JPG.
+    static wxColour PictureColour(const std::string& name);
 
 private:
     TempDir dir_;
 };
+
+// Whether bitmap is a picture of the one colour want (a JPEG's flat colour
+// comes back within a few steps).
+::testing::AssertionResult ShowsColour(const wxBitmap& bitmap, const wxColour& want);
 
 // Processes pending events until none is left.
 void PumpEvents();
