@@ -12,6 +12,7 @@
 #include "model/opcje.h"
 #include "window/obrazki.h"
 #include "platform/instalacja.h"
+#include "window/tlo.h"
 
 namespace {
 
@@ -125,6 +126,22 @@ void PumpEvents()
             wxTheApp->Dispatch();
         wxTheApp->ProcessIdle();
     }
+}
+
+void Repaint(wxWindow* window)
+{
+    window->Refresh();
+    window->Update();
+    PumpEvents();
+}
+
+void FillScreenBuffer(const wxColour& c)
+{
+    if (!ScreenBuffer.IsOk())
+        CreateScreenBuffers();
+    wxMemoryDC dc(ScreenBuffer);
+    dc.SetBackground(wxBrush(c));
+    dc.Clear();
 }
 
 void AnswerNextDialog(int id, std::function<void(wxDialog*)> act)

@@ -42,6 +42,11 @@ private:
 
 // Processes pending events until none is left.
 void PumpEvents();
+// A repaint of the whole window, as the toolkit asks for one.
+void Repaint(wxWindow* window);
+// Fills the off-screen buffer of the repaints with one colour (made first
+// when there is none yet).
+void FillScreenBuffer(const wxColour& c);
 
 // The answer the dialog hook gives to the next modal dialog (wxID_CANCEL by
 // default), and a function that may act on the dialog first.

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
-#include <wx/dcmemory.h>
 #include <wx/filedlg.h>
 #include <wx/splash.h>
 
@@ -417,26 +416,6 @@ TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
     EXPECT_EQ(m->Busy, 0);
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
-
-namespace {
-
-// Fills the off-screen buffer of the repaints with one colour.
-void FillScreenBuffer(const wxColour& c)
-{
-    wxMemoryDC dc(ScreenBuffer);
-    dc.SetBackground(wxBrush(c));
-    dc.Clear();
-}
-
-// A repaint of the whole window, as the toolkit asks for it.
-void Repaint(wxWindow* w)
-{
-    w->Refresh();
-    w->Update();
-    PumpEvents();
-}
-
-} // namespace
 
 TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
 {
