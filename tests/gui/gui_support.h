@@ -36,7 +36,7 @@ private:
     TempDir dir_;
 };
 
-// Whether bitmap is a picture of the one colour want (a JPEG's flat colour
+// Whether the middle of bitmap shows the colour want (a JPEG's flat colour
 // comes back within a few steps).
 ::testing::AssertionResult ShowsColour(const wxBitmap& bitmap, const wxColour& want);
 
