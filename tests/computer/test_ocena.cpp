@@ -89,6 +89,7 @@ TEST(RiskFactor, AdjustedScore)
         int premiums[2][3];   // x, y, multiplier of up to two empty word squares
         int occupiedX, occupiedY;
         int raw, adjusted;
+        int startX = 4, startY = 8;
     } cases[] = {
         {"largest factor wins", true, {{4, 6, 3}, {4, 9, 2}}, 0, 0, 40, 31},
         {"occupied squares are passed over", true, {{4, 6, 3}, {4, 9, 2}}, 4, 6, 40, 33},
@@ -97,6 +98,14 @@ TEST(RiskFactor, AdjustedScore)
         {"across from the last letter only", true, {{8, 7, 3}, {0, 0, 1}}, 0, 0, 40, 40},
         {"down pass scans the row", false, {{3, 8, 3}, {0, 0, 1}}, 0, 0, 40, 30},
         {"down pass ignores the column", false, {{4, 7, 3}, {0, 0, 1}}, 0, 0, 40, 40},
+        // On the edge rows and columns the scan keeps to the board: a mark on
+        // the border square beyond is never read.
+        {"top row", true, {{4, 0, 3}, {4, 3, 2}}, 0, 0, 40, 34, 4, 1},
+        {"bottom row", true, {{4, 16, 3}, {4, 13, 2}}, 0, 0, 40, 34, 4, 15},
+        {"left column", false, {{0, 8, 3}, {3, 8, 2}}, 0, 0, 40, 34, 1, 8},
+        {"right column", false, {{16, 8, 3}, {12, 8, 3}}, 0, 0, 40, 33, 15, 8},
+        {"row 15 at distance 1", true, {{4, 15, 3}, {0, 0, 1}}, 0, 0, 40, 30, 4, 14},
+        {"column 1 at distance 1", false, {{1, 8, 2}, {0, 0, 1}}, 0, 0, 40, 33, 2, 8},
     };
     for (const auto& c : cases) {
         ClearBoard();
@@ -104,7 +113,7 @@ TEST(RiskFactor, AdjustedScore)
             Plansza[p[0]][p[1]].wordMultiplier = static_cast<std::int8_t>(p[2]);
         if (c.occupiedX)
             PutTiles(c.occupiedX, c.occupiedY, true, "a");
-        Candidate(4, 8, c.across, "abcde");
+        Candidate(c.startX, c.startY, c.across, "abcde");
         EXPECT_EQ(RiskAdjustedScore(c.raw), c.adjusted) << c.name;
     }
     Szukanie.candidateCount = 0;

@@ -1,6 +1,7 @@
 #include "computer/szukanie.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -43,6 +44,23 @@ TEST_F(SearchTest, NoMoveLeavesTheBoard)
     FindBestMove();
     EXPECT_EQ(NajlepszyRuch.tileCount, 0);
     EXPECT_EQ(Tiles(), before);
+}
+
+TEST_F(SearchTest, NoMoveBeforeAnyDictionaryIsLoaded)
+{
+    // Run in a fresh copy of this program, where no dictionary was ever
+    // loaded: the graph is all zero nodes and its loaded part empty.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            FirstMove(true);
+            Rack("abcdeXX");
+            const std::vector<int> before = Tiles();
+            const bool none = Slownik::Limit() == 0 && player->Ruch() == 1
+                              && NajlepszyRuch.tileCount == 0;
+            std::exit(none && Tiles() == before ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SearchTest, MoveFoundIsLaidOnTheBoard)

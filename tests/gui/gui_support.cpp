@@ -12,6 +12,7 @@
 #include "model/opcje.h"
 #include "window/obrazki.h"
 #include "platform/instalacja.h"
+#include "window/tlo.h"
 
 namespace {
 
@@ -24,6 +25,13 @@ int answered = 0;
 
 char* Dup(const std::string& s) { return strdup(s.c_str()); }
 
+// The fixed and player pictures under graf/, each its own shade.
+const char* const FixedPictures[] = {
+    "pzmn",     "btn3tak",  "btn3nie",  "btn3pol",  "btn3inne", "btn3wym",  "btn3pas",
+    "btn3go",   "worek",    "btn5strt", "btn5opc",  "btn5ok",   "btn5tlo",  "btn5slow",
+    "btn5klfn", "btn5klag", "btn5tmt",  "stojak4",  "sswczyt",  "btn5pom",  "btnzamk",
+    "czlo",     "cpu1",     "cpu2",     "cpu3",     "cpu4",     "nikt"};
+
 } // namespace
 
 FixtureTree::FixtureTree()
@@ -35,20 +43,11 @@ FixtureTree::FixtureTree()
         layout += std::string(i == 7 ? ".......x......." : "...............") + "\r\n";
     dir_.Write("dane/normalna.pln", layout);
 
-    // Fixed pictures, each its own shade.
-    const char* fixed[] = {"pzmn", "btn3tak", "btn3nie", "btn3pol", "btn3inne", "btn3wym",
-                           "btn3pas", "btn3go", "worek", "btn5strt", "btn5opc", "btn5ok",
-                           "btn5tlo", "btn5slow", "btn5klfn", "btn5klag", "btn5tmt",
-                           "stojak4", "sswczyt", "btn5pom", "btnzamk", "czlo", "cpu1",
-                           "cpu2", "cpu3", "cpu4", "nikt"};
-    int shade = 10;
-    for (const char* f : fixed) {
-        Picture(std::string("graf/") + f + ".JPG", 20, 20, wxColour(shade, shade, 255 - shade));
-        shade += 8;
-    }
+    for (const char* f : FixedPictures)
+        Picture(std::string("graf/") + f + ".JPG", 20, 20, PictureColour(f));
     Picture("graf/tlo/tlo2.JPG", 32, 32, BackgroundColour());
     const char* squares[] = {"pblank", "p1pkt", "p2pkt", "p3pkt", "p5pkt", "p2r", "p3r", "pstrt"};
-    shade = 20;
+    int shade = 20;
     for (const char* s : squares) {
         Picture(std::string("graf/plansza/rozm/") + s + ".JPG", 16, 16, wxColour(0, shade, 0));
         shade += 25;
@@ -78,6 +77,18 @@ FixtureTree::~FixtureTree()
     ResetDataFolder();
 }
 
+wxColour FixtureTree::PictureColour(const std::string& name)
+{
+    int shade = 10;
+    for (const char* f : FixedPictures) {
+        if (name == f)
+            return wxColour(shade, shade, 255 - shade);
+        shade += 8;
+    }
+    ADD_FAILURE() << "no fixture picture " << name;
+    return *wxBLACK;
+}
+
 void FixtureTree::Picture(const std::string& rel, int w, int h, const wxColour& c) const
 {
     wxImage image(w, h);
@@ -93,6 +104,20 @@ void FixtureTree::Remove(const std::string& rel) const
     std::filesystem::remove(std::filesystem::path(dir_.Path()) / rel);
 }
 
+::testing::AssertionResult ShowsColour(const wxBitmap& bitmap, const wxColour& want)
+{
+    if (!bitmap.IsOk())
+        return ::testing::AssertionFailure() << "no picture";
+    const wxImage image = bitmap.ConvertToImage();
+    const int x = image.GetWidth() / 2, y = image.GetHeight() / 2;
+    const wxColour got(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+    if (std::abs(got.Red() - want.Red()) <= 4 && std::abs(got.Green() - want.Green()) <= 4 &&
+        std::abs(got.Blue() - want.Blue()) <= 4)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shows " << got.GetAsString(wxC2S_CSS_SYNTAX)
+                                         << ", want " << want.GetAsString(wxC2S_CSS_SYNTAX);
+}
+
 void PumpEvents()
 {
     for (int i = 0; i < 5; ++i) {
@@ -101,6 +126,22 @@ void PumpEvents()
             wxTheApp->Dispatch();
         wxTheApp->ProcessIdle();
     }
+}
+
+void Repaint(wxWindow* window)
+{
+    window->Refresh();
+    window->Update();
+    PumpEvents();
+}
+
+void FillScreenBuffer(const wxColour& c)
+{
+    if (!ScreenBuffer.IsOk())
+        CreateScreenBuffers();
+    wxMemoryDC dc(ScreenBuffer);
+    dc.SetBackground(wxBrush(c));
+    dc.Clear();
 }
 
 void AnswerNextDialog(int id, std::function<void(wxDialog*)> act)

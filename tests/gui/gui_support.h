@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include <gtest/gtest.h>
+#include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/dialog.h>
 #include <wx/window.h>
@@ -27,13 +29,24 @@ public:
     // The flat colour of each fixture picture, so a test can tell from
     // pixels which picture was drawn.
     static wxColour BackgroundColour() { return wxColour(200, 40, 40); }
+    // The colour of the fixed or player picture graf/<name>.JPG.
+    static wxColour PictureColour(const std::string& name);
 
 private:
     TempDir dir_;
 };
 
+// Whether the middle of bitmap shows the colour want (a JPEG's flat colour
+// comes back within a few steps).
+::testing::AssertionResult ShowsColour(const wxBitmap& bitmap, const wxColour& want);
+
 // Processes pending events until none is left.
 void PumpEvents();
+// A repaint of the whole window, as the toolkit asks for one.
+void Repaint(wxWindow* window);
+// Fills the off-screen buffer of the repaints with one colour (made first
+// when there is none yet).
+void FillScreenBuffer(const wxColour& c);
 
 // The answer the dialog hook gives to the next modal dialog (wxID_CANCEL by
 // default), and a function that may act on the dialog first.

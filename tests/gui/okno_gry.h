@@ -17,8 +17,9 @@
 #include "window/graframe.h"
 #include "window/tlo.h"
 
-// Seats: 'h' a human, 'c' a computer.
-inline void StartGame(const char* seats)
+// Seats: 'h' a human, 'c' a computer; first: the player to move (-1: as
+// the deal chose).
+inline void StartGame(const char* seats, int first = -1)
 {
     Gra* g = new Gra;
     int n = 0, humans = 0;
@@ -33,13 +34,17 @@ inline void StartGame(const char* seats)
     }
     TheGra = g;
     g->NewGame(n, humans);
+    if (first >= 0) {
+        g->current = first;
+        g->shown = g->ChooseShown();
+    }
 }
 
 class GameWindow : public ::testing::Test {
 protected:
-    GraFrame* Open(const char* seats)
+    GraFrame* Open(const char* seats, int first = -1)
     {
-        StartGame(seats);
+        StartGame(seats, first);
         frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
         TheGraFrame = frame;
         return frame;

@@ -11,49 +11,52 @@
 
 TEST_F(GameWindow, ButtonsAsBuilt)
 {
-    Open("hc");
-    // Nothing is placed yet: PUT and EXCHANGE start disabled, PASS only for a
-    // computer's first turn.
-    const bool humanFirst = !TheGra->player[TheGra->current]->computer;
-    const struct { int id; wxPoint pos; wxSize size; bool shown, enabled; } cases[] = {
-        {ID_BTN_VIEW, {5, 245}, {50, 20}, true, true},
-        {ID_BTN_PUT, {65, 245}, {50, 20}, true, false},
-        {ID_BTN_PASS, {5, 215}, {50, 20}, false, humanFirst},
-        {ID_BTN_EXCHANGE, {65, 215}, {50, 20}, false, false},
-        {ID_BTN_YES, {129, 245}, {50, 20}, false, true},
-        {ID_BTN_NO, {187, 245}, {50, 20}, false, true},
-        {ID_BTN_GO, {0, 240}, {240, 30}, false, true},
-        {ID_BTN_CLOSE, {220, 0}, {20, 20}, false, true}};
-    wxWindowList children = frame->GetChildren();
-    int order = 0;
-    for (const auto& c : cases) {
-        wxWindow* b = frame->FindWindow(c.id);
-        ASSERT_NE(b, nullptr) << c.id;
-        EXPECT_NE(dynamic_cast<wxBitmapButton*>(b), nullptr) << c.id;
-        EXPECT_EQ(b->GetPosition(), c.pos) << c.id;
-        EXPECT_EQ(b->GetSize(), c.size) << c.id;
-        EXPECT_EQ(b->IsShown(), c.shown) << c.id;
-        EXPECT_EQ(b->IsEnabled(), c.enabled) << c.id;
-        // Created in the order of the table.
-        EXPECT_EQ(children[order++]->GetId(), c.id);
+    // A human moving first, and a computer: nothing is placed yet, so PUT and
+    // EXCHANGE start disabled, and PASS is on only for the human's turn.
+    for (const bool humanFirst : {true, false}) {
+        SCOPED_TRACE(humanFirst ? "human first" : "computer first");
+        Open("hc", humanFirst ? 0 : 1);
+        const struct { int id; wxPoint pos; wxSize size; bool shown, enabled; } cases[] = {
+            {ID_BTN_VIEW, {5, 245}, {50, 20}, true, true},
+            {ID_BTN_PUT, {65, 245}, {50, 20}, true, false},
+            {ID_BTN_PASS, {5, 215}, {50, 20}, false, humanFirst},
+            {ID_BTN_EXCHANGE, {65, 215}, {50, 20}, false, false},
+            {ID_BTN_YES, {129, 245}, {50, 20}, false, true},
+            {ID_BTN_NO, {187, 245}, {50, 20}, false, true},
+            {ID_BTN_GO, {0, 240}, {240, 30}, false, true},
+            {ID_BTN_CLOSE, {220, 0}, {20, 20}, false, true}};
+        wxWindowList children = frame->GetChildren();
+        int order = 0;
+        for (const auto& c : cases) {
+            wxWindow* b = frame->FindWindow(c.id);
+            ASSERT_NE(b, nullptr) << c.id;
+            EXPECT_NE(dynamic_cast<wxBitmapButton*>(b), nullptr) << c.id;
+            EXPECT_EQ(b->GetPosition(), c.pos) << c.id;
+            EXPECT_EQ(b->GetSize(), c.size) << c.id;
+            EXPECT_EQ(b->IsShown(), c.shown) << c.id;
+            EXPECT_EQ(b->IsEnabled(), c.enabled) << c.id;
+            // Created in the order of the table.
+            EXPECT_EQ(children[order++]->GetId(), c.id);
+        }
+        EXPECT_EQ(frame->GetClientSize(), GameWindowSize);
+        EXPECT_EQ(frame->boardView, 1);
+        // A human's first move status empties the hint lines and names him.
+        EXPECT_STREQ(frame->hintLine1, humanFirst ? "" : "The first word must cross");
+        EXPECT_STREQ(frame->hintLine2, humanFirst ? "" : "the central field");
+        EXPECT_STREQ(frame->statusLine, "");
+        EXPECT_EQ(frame->DragState, DragIdle);
+        EXPECT_EQ(frame->hoverSquare, (Punkt{-1, -1}));
+        EXPECT_EQ(frame->draggedLetter, 'A');
+        EXPECT_EQ(frame->tura.placedCount, 0);
+        EXPECT_EQ(frame->tura.blankCount, 0);
+        EXPECT_EQ(frame->tura.pending, 0);
+        EXPECT_EQ(frame->tura.inputEnabled, humanFirst);
+        ASSERT_NE(frame->GetMenuBar(), nullptr);
+        EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
+        EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0), humanFirst ? "Player: Ann" : " ");
+        EXPECT_EQ(frame->GetToolBar(), nullptr);
+        Close();
     }
-    EXPECT_EQ(frame->GetClientSize(), GameWindowSize);
-    EXPECT_EQ(frame->boardView, 1);
-    // A human's first move status empties the hint lines and names him.
-    EXPECT_STREQ(frame->hintLine1, humanFirst ? "" : "The first word must cross");
-    EXPECT_STREQ(frame->hintLine2, humanFirst ? "" : "the central field");
-    EXPECT_STREQ(frame->statusLine, "");
-    EXPECT_EQ(frame->DragState, DragIdle);
-    EXPECT_EQ(frame->hoverSquare, (Punkt{-1, -1}));
-    EXPECT_EQ(frame->draggedLetter, 'A');
-    EXPECT_EQ(frame->tura.placedCount, 0);
-    EXPECT_EQ(frame->tura.blankCount, 0);
-    EXPECT_EQ(frame->tura.pending, 0);
-    EXPECT_EQ(frame->tura.inputEnabled, TheGra->current == TheGra->shown);
-    ASSERT_NE(frame->GetMenuBar(), nullptr);
-    EXPECT_EQ(frame->GetMenuBar()->GetMenuCount(), 1u);
-    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0), humanFirst ? "Player: Ann" : " ");
-    EXPECT_EQ(frame->GetToolBar(), nullptr);
 }
 
 TEST_F(GameWindow, GoBarOnlyWithTwoHumans)
@@ -98,16 +101,37 @@ TEST_F(GameWindow, PicturesLoadedAndMissingOnesStayEmpty)
         EXPECT_TRUE(b->IsOk());
     EXPECT_TRUE(frame->backgroundBitmap->IsOk());
     EXPECT_EQ(frame->rackBitmap->GetWidth(), 20);
+    // Each fixed picture is its own file: the fixture gives each its own colour.
+    const struct { wxBitmap bitmap; const char* picture; } fixed[] = {
+        {*frame->rackBitmap, "stojak4"},
+        {*frame->exchangeSlotBitmap, "pzmn"},
+        {*frame->bagBitmap, "worek"},
+        {frame->yesButton->GetBitmapLabel(), "btn3tak"},
+        {frame->noButton->GetBitmapLabel(), "btn3nie"},
+        {frame->viewButton->GetBitmapLabel(), "btn3inne"},
+        {frame->exchangeButton->GetBitmapLabel(), "btn3wym"},
+        {frame->passButton->GetBitmapLabel(), "btn3pas"},
+        {frame->goButton->GetBitmapLabel(), "btn3go"},
+        {frame->closeButton->GetBitmapLabel(), "btnzamk"},
+    };
+    for (const auto& f : fixed)
+        EXPECT_TRUE(ShowsColour(f.bitmap, FixtureTree::PictureColour(f.picture))) << f.picture;
 }
 
 TEST_F(GameWindow, PaintsWithoutItsBackgroundPicture)
 {
     tree.Remove("graf/tlo/tlo2.JPG");
     Open("h");
+    ASSERT_FALSE(frame->backgroundBitmap->IsOk());
     frame->Show();
-    frame->Update();
     PumpEvents();
-    EXPECT_FALSE(frame->backgroundBitmap->IsOk());
+    FillScreenBuffer(*wxWHITE);
+    Repaint(frame);
+    // Below the board, where only the background lies: a plain colour.
+    const wxImage shown = ScreenBuffer.ConvertToImage();
+    const wxColour below(shown.GetRed(100, 242), shown.GetGreen(100, 242), shown.GetBlue(100, 242));
+    EXPECT_NE(below, *wxWHITE);
+    EXPECT_FALSE(Near(shown, {100, 242}, FixtureTree::BackgroundColour()));
 }
 
 TEST_F(GameWindow, PaintsTheTiledBackground)

@@ -41,6 +41,22 @@ std::string Sorted(std::string s)
 }
 
 std::string RackText(const Gracz& p) { return reinterpret_cast<const char*>(p.rack->slots); }
+// The rack slot by slot, '.' an empty slot.
+std::string SlotText(const Gracz& p)
+{
+    std::string s;
+    for (int k = 0; k < RackSlots; ++k)
+        s += p.rack->slots[k] ? static_cast<char>(p.rack->slots[k]) : '.';
+    return s;
+}
+// The tiles in letter index order, the order a rack is rebuilt in.
+std::string InIndexOrder(std::string s)
+{
+    std::sort(s.begin(), s.end(), [](char a, char b) {
+        return LetterIndex(static_cast<Tile>(a)) < LetterIndex(static_cast<Tile>(b));
+    });
+    return s;
+}
 
 class Turns : public ::testing::Test {
 protected:
@@ -91,12 +107,21 @@ protected:
         frame->Show();
     }
 
-    // A computer with rack begins a game against a human who answers its moves.
-    void ComputerMovesFirstWithConfirmation(const char* rack)
+    // A computer with rack begins a game against a human who answers its
+    // moves; with earlierBlank, after a first move that left a blank standing
+    // for 'o' on the centre square.
+    void ComputerMovesFirstWithConfirmation(const char* rack, bool earlierBlank = false)
     {
         ConfirmComputerMove = 1;
         Open("ch");
         SetRack(0, rack);
+        if (earlierBlank) {
+            Plansza[8][8].tile = BlankTile;
+            Plansza[8][8].blankLetter = 'o';
+            frame->tura.AddBlank(Punkt{8, 8});
+            ++frame->tura.blanksLettered;
+            G().firstMove = 0;
+        }
         ComputerTurn(TheGra);
         ASSERT_EQ(frame->tura.pending, 1);
     }
@@ -309,44 +334,84 @@ TEST_F(Turns, ExchangeSlotsOverrideThePlacementStatus)
 
 TEST_F(Turns, PutThenYesCreditsTheMoverAndRefillsHisRack)
 {
-    Open("hh");
-    SetRack(0, "okaaaaa");
-    SetBag("abcdefghij");
-    EXPECT_TRUE(frame->goButton->IsShown());
-    Click(ID_BTN_GO);
-    EXPECT_FALSE(frame->goButton->IsShown());
-    EXPECT_TRUE(frame->putButton->IsShown());
-    Lay(8, 8, 'o');
-    Lay(9, 8, 'k');
-    Click(ID_BTN_PUT);
-    EXPECT_EQ(frame->tura.pending, 1);
-    EXPECT_EQ(frame->tura.placedCount, 2);
-    EXPECT_EQ(G().current, 1);
-    EXPECT_EQ(G().shown, 1);
-    EXPECT_TRUE(frame->goButton->IsShown());
-    EXPECT_FALSE(frame->yesButton->IsShown());
+    // The empty slots take tiles from the end of the bag while it lasts.
+    const struct { const char* bag; const char* rack; int left; } cases[] = {
+        {"abcdefghij", "jiaaaaa", 8}, {"j", "j.aaaaa", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bag);
+        Open("hh");
+        SetRack(0, "okaaaaa");
+        SetBag(c.bag);
+        EXPECT_TRUE(frame->goButton->IsShown());
+        Click(ID_BTN_GO);
+        EXPECT_FALSE(frame->goButton->IsShown());
+        EXPECT_TRUE(frame->putButton->IsShown());
+        Lay(8, 8, 'o');
+        Lay(9, 8, 'k');
+        Click(ID_BTN_PUT);
+        EXPECT_EQ(frame->tura.pending, 1);
+        EXPECT_EQ(frame->tura.placedCount, 2);
+        EXPECT_EQ(G().current, 1);
+        EXPECT_EQ(G().shown, 1);
+        EXPECT_TRUE(frame->goButton->IsShown());
+        EXPECT_FALSE(frame->yesButton->IsShown());
 
-    Click(ID_BTN_GO);
-    EXPECT_TRUE(frame->yesButton->IsShown());
-    EXPECT_TRUE(frame->noButton->IsShown());
-    EXPECT_FALSE(frame->putButton->IsShown());
-    EXPECT_STREQ(frame->statusLine, "Accept this word?");
+        Click(ID_BTN_GO);
+        EXPECT_TRUE(frame->yesButton->IsShown());
+        EXPECT_TRUE(frame->noButton->IsShown());
+        EXPECT_FALSE(frame->putButton->IsShown());
+        EXPECT_STREQ(frame->statusLine, "Accept this word?");
 
-    Click(ID_BTN_YES);
-    EXPECT_EQ(P(0).score, 3);
-    EXPECT_EQ(RackText(P(0)), "jiaaaaa"); // the empty slots from the end of the bag
-    EXPECT_EQ(G().tilesLeft, 8);
-    EXPECT_EQ(G().firstMove, 0);
-    EXPECT_EQ(frame->tura.pending, 0);
-    EXPECT_EQ(frame->tura.placedCount, 0);
-    EXPECT_EQ(Plansza[8][8].tile, 'o');
-    // The answering player plays on at once.
-    EXPECT_FALSE(frame->goButton->IsShown());
-    EXPECT_FALSE(frame->yesButton->IsShown());
-    EXPECT_TRUE(frame->putButton->IsShown());
-    EXPECT_TRUE(frame->passButton->IsEnabled());
-    EXPECT_STREQ(frame->statusLine, "");
-    EXPECT_EQ(Caption(), "Player: Bob");
+        Click(ID_BTN_YES);
+        EXPECT_EQ(P(0).score, 3);
+        EXPECT_EQ(SlotText(P(0)), c.rack);
+        EXPECT_EQ(G().tilesLeft, c.left);
+        EXPECT_EQ(G().firstMove, 0);
+        EXPECT_EQ(frame->tura.pending, 0);
+        EXPECT_EQ(frame->tura.placedCount, 0);
+        EXPECT_EQ(Plansza[8][8].tile, 'o');
+        // The answering player plays on at once.
+        EXPECT_FALSE(frame->goButton->IsShown());
+        EXPECT_FALSE(frame->yesButton->IsShown());
+        EXPECT_TRUE(frame->putButton->IsShown());
+        EXPECT_TRUE(frame->passButton->IsEnabled());
+        EXPECT_STREQ(frame->statusLine, "");
+        EXPECT_EQ(Caption(), "Player: Bob");
+        Close();
+    }
+}
+
+// A lone player answers his own move: no GO bar, and YES or NO as ever.
+TEST_F(Turns, ALoneHumanAnswersHisOwnMove)
+{
+    const struct { char second; int answer; const char* box; int score, onBoard; } cases[] = {
+        {'k', ID_BTN_YES, "", 3, 2},
+        {'o', ID_BTN_NO, "Word is not valid!|No points.", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.second);
+        Open("h");
+        SetRack(0, c.second == 'k' ? "okaaaaa" : "ooaaaaa");
+        Lay(8, 8, 'o');
+        Lay(9, 8, c.second);
+        Click(ID_BTN_PUT);
+        EXPECT_EQ(frame->tura.pending, 1);
+        EXPECT_EQ(G().current, 0);
+        EXPECT_FALSE(frame->goButton->IsShown());
+        EXPECT_TRUE(frame->yesButton->IsShown());
+        EXPECT_TRUE(frame->noButton->IsShown());
+        EXPECT_EQ(P(0).score, 0);
+        ExpectBox();
+        Click(c.answer);
+        EXPECT_EQ(box, c.box);
+        EXPECT_EQ(P(0).score, c.score);
+        EXPECT_EQ(TilesOnBoard(), c.onBoard);
+        EXPECT_EQ(P(0).rack->Count(), RackSlots);
+        EXPECT_EQ(frame->tura.pending, 0);
+        EXPECT_TRUE(frame->putButton->IsShown());
+        EXPECT_TRUE(frame->passButton->IsEnabled());
+        Close();
+    }
 }
 
 TEST_F(Turns, PutThenNoSettlesTheMoveByTheDictionary)
@@ -386,6 +451,40 @@ TEST_F(Turns, PutThenNoSettlesTheMoveByTheDictionary)
         EXPECT_EQ(frame->tura.placedCount, 0);
         EXPECT_EQ(frame->tura.pendingScore, 0);
         EXPECT_TRUE(frame->goButton->IsShown());
+        Close();
+    }
+}
+
+// The rejection of a move is a scoreless turn, and may be the last one: by a
+// human's NO, or by the computer's answer inside the PUT.
+TEST_F(Turns, ARejectionMakingTheLastScorelessTurnEndsTheGame)
+{
+    for (const char* seats : {"hh", "hc"}) {
+        SCOPED_TRACE(seats);
+        Open(seats);
+        SetRack(0, "ooaaaaa");
+        SetRack(1, "kt");
+        SetBag("abcdefghij");
+        G().scorelessTurns = 3;
+        Lay(8, 8, 'o');
+        Lay(9, 8, 'o');
+        ExpectBox();
+        Click(ID_BTN_PUT);
+        if (seats[1] == 'h') {
+            Click(ID_BTN_GO);
+            Click(ID_BTN_NO);
+        }
+        EXPECT_EQ(box, "Word is not valid!|No points.");
+        ASSERT_TRUE(frame->tura.gameOver);
+        EXPECT_EQ(G().scorelessTurns, 4);
+        EXPECT_EQ(TilesOnBoard(), 0);
+        EXPECT_EQ(Sorted(RackText(P(0))), Sorted("ooaaaaa"));
+        EXPECT_EQ(P(0).score, -7);
+        EXPECT_EQ(P(1).score, -4);
+        EXPECT_STREQ(frame->hintLine2, seats[1] == 'c' ? "Cpu" : "Bob");
+        EXPECT_EQ(Caption(), "Finished");
+        EXPECT_FALSE(frame->goButton->IsShown());
+        EXPECT_TRUE(frame->viewButton->IsShown());
         Close();
     }
 }
@@ -631,15 +730,18 @@ TEST_F(Turns, AComputerBetweenTwoHumans)
 
 TEST_F(Turns, ConfirmationLetsTheHumanAnswerTheComputersMove)
 {
-    ComputerMovesFirstWithConfirmation("tkaoiii");
+    // No word has a letter twice, so the blank is never played.
+    ComputerMovesFirstWithConfirmation("tkaowvX");
     EXPECT_EQ(P(0).score, 0);
     EXPECT_EQ(G().current, 1);
     EXPECT_TRUE(frame->yesButton->IsShown());
     EXPECT_FALSE(frame->putButton->IsShown());
     EXPECT_FALSE(frame->passButton->IsEnabled());
     EXPECT_STREQ(frame->statusLine, "Accept this word?");
+    // The rack left is packed in letter index order: 'w' before 'v', the blank last.
     const std::string rackAfter = RackText(P(0));
-    EXPECT_EQ(rackAfter, Sorted(rackAfter)); // packed; 'i' < 'k' < 'o' < 't' by letter index too
+    EXPECT_EQ(rackAfter, InIndexOrder(rackAfter));
+    EXPECT_EQ(rackAfter.substr(rackAfter.size() - 3), "wvX");
     EXPECT_EQ(static_cast<int>(rackAfter.size()), 7 - frame->tura.placedCount);
 
     // NO against a valid move: the computer is credited and plays again.
@@ -653,33 +755,48 @@ TEST_F(Turns, ConfirmationLetsTheHumanAnswerTheComputersMove)
 
 TEST_F(Turns, ComputerTakesItsBlankIntoTheTurnRecord)
 {
-    ComputerMovesFirstWithConfirmation("kX");
-    const Tura& t = frame->tura;
-    ASSERT_EQ(t.placedCount, 2);
-    ASSERT_EQ(t.blankCount, 1);
-    EXPECT_EQ(t.blanksLettered, 1);
-    const Punkt b = t.blankSquares[0];
-    EXPECT_EQ(Plansza[b.x][b.y].tile, 'X');
-    EXPECT_NE(Plansza[b.x][b.y].blankLetter, 0);
-    EXPECT_EQ(std::count(t.placedLetters, t.placedLetters + 2, 'X'), 1);
-    EXPECT_EQ(P(0).rack->Count(), 0);
-    EXPECT_TRUE(frame->AreAllWordsValid());
+    // On an empty board, and after a blank of an earlier turn, which stays
+    // entry 0 of the blank list: the computer's blank is the next entry.
+    for (const bool earlier : {false, true}) {
+        SCOPED_TRACE(earlier ? "after an earlier blank" : "first blank");
+        ComputerMovesFirstWithConfirmation("kX", earlier);
+        const Tura& t = frame->tura;
+        const int before = earlier ? 1 : 0;
+        ASSERT_EQ(t.placedCount, 2);
+        ASSERT_EQ(t.blankCount, before + 1);
+        EXPECT_EQ(t.blanksLettered, before + 1);
+        if (earlier) {
+            EXPECT_EQ(t.blankSquares[0], (Punkt{8, 8}));
+        }
+        const Punkt b = t.blankSquares[before];
+        EXPECT_EQ(Plansza[b.x][b.y].tile, 'X');
+        EXPECT_NE(Plansza[b.x][b.y].blankLetter, 0);
+        const int i = static_cast<int>(std::find(t.placedSquares, t.placedSquares + 2, b) -
+                                       t.placedSquares);
+        ASSERT_LT(i, 2);
+        EXPECT_EQ(t.placedLetters[i], 'X');
+        EXPECT_EQ(std::count(t.placedLetters, t.placedLetters + 2, 'X'), 1);
+        EXPECT_EQ(P(0).rack->Count(), 0);
+        EXPECT_TRUE(frame->AreAllWordsValid());
 
-    // Rejected (its word gone from the dictionary): the tiles go back to the
-    // computer's rack, the blank as a blank, and the human's stays as it was.
-    const std::string humanRack = RackText(P(1));
-    LoadWords({"zz"});
-    ExpectBox();
-    Click(ID_BTN_NO);
-    EXPECT_EQ(box, "Word is not valid!|No points.");
-    EXPECT_EQ(Sorted(RackText(P(0))), Sorted("kX"));
-    EXPECT_EQ(RackText(P(1)), humanRack);
-    EXPECT_EQ(TilesOnBoard(), 0);
-    EXPECT_EQ(frame->tura.blankCount, 0);
-    EXPECT_EQ(frame->tura.blanksLettered, 0);
-    EXPECT_EQ(G().current, 1);
-    EXPECT_EQ(G().shown, 1);
-    EXPECT_EQ(G().firstMove, 1);
+        // Rejected (its word gone from the dictionary): the tiles go back to
+        // the computer's rack, the blank as a blank, and the human's stays.
+        const std::string humanRack = RackText(P(1));
+        LoadWords({"zz"});
+        ExpectBox();
+        Click(ID_BTN_NO);
+        EXPECT_EQ(box, "Word is not valid!|No points.");
+        EXPECT_EQ(Sorted(RackText(P(0))), Sorted("kX"));
+        EXPECT_EQ(RackText(P(1)), humanRack);
+        EXPECT_EQ(TilesOnBoard(), before);
+        EXPECT_EQ(frame->tura.blankCount, before);
+        EXPECT_EQ(frame->tura.blanksLettered, before);
+        EXPECT_EQ(G().current, 1);
+        EXPECT_EQ(G().shown, 1);
+        EXPECT_EQ(G().firstMove, earlier ? 0 : 1);
+        Close();
+        LoadWords(Words);
+    }
 }
 
 TEST_F(Turns, AComputersBlankBeyondAFullBlankListIsNotCountedLettered)
@@ -749,16 +866,12 @@ TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
         EXPECT_EQ(G().current, 1);
         EXPECT_EQ(TilesOnBoard(), 0);
         if (c.kept) {
-            // The kept letters stay; every tile is still on the rack or in the bag.
-            std::string rest = Sorted(RackText(P(0)));
-            for (const char k : std::string(c.kept)) {
-                const auto at = rest.find(k);
-                ASSERT_NE(at, std::string::npos) << k;
-                rest.erase(at, 1);
-            }
-            EXPECT_EQ(Sorted(rest + BagText()),
-                      Sorted(std::string(c.bag, 'z') + c.exchanged));
-            EXPECT_EQ(P(0).rack->Count(), 7);
+            // The kept letters stay and the exchanged ones are in the bag,
+            // which gave 'z' for each.
+            const std::size_t swapped = std::strlen(c.exchanged);
+            EXPECT_EQ(Sorted(RackText(P(0))), Sorted(c.kept + std::string(swapped, 'z')));
+            EXPECT_EQ(Sorted(BagText()),
+                      Sorted(std::string(c.bag - swapped, 'z') + c.exchanged));
             EXPECT_EQ(P(0).exchangesUsed, c.used + 1);
             EXPECT_EQ(G().scorelessTurns, 0);
         } else {
@@ -767,6 +880,28 @@ TEST_F(Turns, ComputerWithoutAMoveExchangesOrPasses)
         }
         Close();
     }
+}
+
+// Bob passes; the computer, with nothing to answer, finds no move, cannot
+// exchange and passes too: the last scoreless turn ends the game inside its
+// turn, and the GO bar that stood between the humans' turns goes.
+TEST_F(Turns, GameEndsInsideAComputerTurnAfterAPass)
+{
+    Open("hhc", 1);
+    SetRack(2, "iiiiiii"); // no word holds an 'i'
+    SetBag("zz");
+    G().scorelessTurns = 4;
+    Click(ID_BTN_GO);
+    Click(ID_BTN_PASS);
+    ASSERT_TRUE(frame->tura.gameOver);
+    EXPECT_EQ(G().scorelessTurns, 6);
+    EXPECT_EQ(G().firstMove, 1);
+    EXPECT_EQ(RackText(P(2)), "iiiiiii");
+    EXPECT_EQ(P(2).exchangesUsed, 0);
+    EXPECT_EQ(Caption(), "Finished");
+    EXPECT_FALSE(frame->goButton->IsShown());
+    EXPECT_TRUE(frame->viewButton->IsShown());
+    EXPECT_TRUE(frame->viewButton->IsEnabled());
 }
 
 // A computer seat whose Ruch searches nothing (a plain Gracz) finds no

@@ -174,21 +174,25 @@ TEST_F(Stylus, ExchangeSlots)
     Move(ExchangePoint(2).x, ExchangePoint(2).y);
     EXPECT_EQ(frame->tura.highlightedExchangeSlot, 2);
     EXPECT_TRUE(Near(Screen(), ExchangePoint(2), TileColour('a')));
-    // Over a rack letter the highlight stays; elsewhere it goes.
+    // Elsewhere the highlight goes; over a rack letter it stays, and the
+    // drop still goes to the slot.
     Move(200, 100);
     EXPECT_EQ(frame->tura.highlightedExchangeSlot, -1);
     EXPECT_TRUE(Near(Screen(), {ExchangePoint(2).x, 232}, wxColour(10, 10, 245)));
     Move(ExchangePoint(2).x, ExchangePoint(2).y);
+    Move(RackPoint(1).x, RackPoint(1).y);
+    EXPECT_EQ(frame->tura.highlightedExchangeSlot, 2);
+    EXPECT_EQ(Rack(), "b.cdefg"); // the gap moved
     Release(0, 0);
     ExpectIdle();
     EXPECT_EQ(frame->tura.exchangeSlots[2], 'a');
     EXPECT_EQ(frame->tura.exchangeCount, 1);
     EXPECT_EQ(frame->tura.highlightedExchangeSlot, -1);
     EXPECT_TRUE(frame->exchangeButton->IsEnabled());
-    EXPECT_EQ(Rack(), ".bcdefg");
+    EXPECT_EQ(Rack(), "b.cdefg");
 
     // A second letter, then a right press returns one of them.
-    Drag(RackPoint(1), {ExchangePoint(5)});
+    Drag(RackPoint(0), {ExchangePoint(5)});
     EXPECT_EQ(frame->tura.exchangeCount, 2);
     RightPress(ExchangePoint(2).x, ExchangePoint(2).y);
     EXPECT_EQ(Rack(), "a.cdefg");
@@ -250,6 +254,74 @@ TEST_F(Stylus, BlanksGetTheirLettersInTheOrderLaid)
     EXPECT_EQ(frame->tura.blankSquares[0], (Punkt{9, 8}));
     EXPECT_EQ(frame->tura.blankSquares[1], (Punkt{-1, -1}));
     EXPECT_TRUE(Near(Screen(), SquarePoint(9, 8), LetteredBlankColour('w')));
+
+    // A press takes the other back as well, selected on the rack: the list
+    // is empty again.
+    Press(SquarePoint(9, 8).x, SquarePoint(9, 8).y);
+    EXPECT_EQ(frame->DragState, DragPressed);
+    EXPECT_EQ(frame->draggedLetter, 'X');
+    Release(SquarePoint(9, 8).x, SquarePoint(9, 8).y);
+    EXPECT_EQ(Rack(), "XaXbcde");
+    EXPECT_EQ(Plansza[9][8].tile, 0);
+    EXPECT_EQ(Plansza[9][8].blankLetter, 0);
+    EXPECT_EQ(frame->tura.blankCount, 0);
+    EXPECT_EQ(frame->tura.blanksLettered, 0);
+    EXPECT_EQ(frame->tura.blankSquares[0], (Punkt{-1, -1}));
+}
+
+TEST_F(Stylus, EdgesOfTheHitAreas)
+{
+    OpenWithRack("Xabcdef");
+    Lay(0, 8, 8); // a blank: the info view opens, the blank waits for its letter
+    ASSERT_EQ(frame->boardView, 0);
+    auto tap = [this](wxPoint p) {
+        Press(p.x, p.y);
+        Release(p.x, p.y);
+    };
+    // In the board view the picker's place is board: no letter is given.
+    ToInfoView();
+    tap(PickerPoint(3));
+    EXPECT_EQ(Plansza[8][8].blankLetter, 0);
+    ToInfoView();
+    // Right of the picker's last column, and its cell 26, carry no letter.
+    tap({127, PickerPoint(0).y});
+    tap(PickerPoint(26));
+    EXPECT_EQ(Plansza[8][8].blankLetter, 0);
+    EXPECT_EQ(frame->tura.blanksLettered, 0);
+    tap(PickerPoint(25));
+    EXPECT_EQ(Plansza[8][8].blankLetter, 'z');
+
+    // A press at x = 0 is on column 1.
+    ToInfoView();
+    Lay(1, 1, 3);
+    ASSERT_EQ(Plansza[1][3].tile, 'a');
+    Press(0, SquarePoint(1, 3).y);
+    EXPECT_EQ(frame->DragState, DragPressed);
+    Release(0, SquarePoint(1, 3).y);
+    EXPECT_EQ(Plansza[1][3].tile, 0);
+    EXPECT_EQ(Rack(), "a.bcdef"); // into the first empty slot
+    ExpectIdle();
+}
+
+TEST_F(Stylus, OtherMouseEventsChangeNothing)
+{
+    OpenWithRack("abcdefg");
+    Lay(0, 8, 8);
+    ASSERT_EQ(frame->tura.placedCount, 1);
+    const struct { wxEventType type; wxPoint at; } events[] = {
+        {wxEVT_LEFT_DCLICK, RackPoint(1)},      {wxEVT_MIDDLE_DOWN, RackPoint(1)},
+        {wxEVT_MIDDLE_UP, RackPoint(1)},        {wxEVT_MIDDLE_DCLICK, RackPoint(1)},
+        {wxEVT_RIGHT_DCLICK, SquarePoint(8, 8)}, {wxEVT_RIGHT_UP, SquarePoint(8, 8)},
+        {wxEVT_MOUSEWHEEL, RackPoint(1)},       {wxEVT_ENTER_WINDOW, RackPoint(1)},
+        {wxEVT_LEAVE_WINDOW, SquarePoint(8, 8)}, {wxEVT_MIDDLE_DOWN, SquarePoint(8, 8)},
+    };
+    for (const auto& e : events) {
+        Send(e.type, e.at.x, e.at.y, false);
+        EXPECT_EQ(frame->DragState, DragIdle) << e.type;
+    }
+    EXPECT_EQ(Rack(), ".bcdefg");
+    EXPECT_EQ(frame->tura.placedCount, 1);
+    EXPECT_EQ(Plansza[8][8].tile, 'a');
 }
 
 TEST_F(Stylus, TakingTilesBack)

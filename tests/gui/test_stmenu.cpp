@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@
 #include "platform/urzadzenie.h"
 #include "tests/gui/gui_support.h"
 #include "window/graframe.h"
+#include "window/tlo.h"
 
 namespace {
 
@@ -61,6 +63,14 @@ void PickColour(wxDialog* d, const wxColour& c)
     colours->GetColourData().SetColour(c);
     void (wxColourDialog::*toWidget)() = &ColourDialogAccess::ColourDataToDialog;
     (colours->*toWidget)();
+}
+
+// The picture of each seat type, by type.
+const char* const SeatPictures[] = {"czlo", "cpu1", "cpu2", "cpu3", "cpu4", "nikt"};
+
+::testing::AssertionResult ShowsPicture(wxBitmapButton* button, const char* picture)
+{
+    return ShowsColour(button->GetBitmapLabel(), FixtureTree::PictureColour(picture));
 }
 
 class StartWindow : public ::testing::Test {
@@ -138,34 +148,52 @@ TEST_F(StartWindow, FirstStartWithoutSettings)
     EXPECT_EQ(m->GetMenuBar(), nullptr);
     EXPECT_EQ(m->GetToolBar(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+
+    // Typing into a name field stops at 12 characters.
+    m->nameFields[2]->Clear();
+    for (char c : std::string("abcdefghijklmn"))
+        m->nameFields[2]->WriteText(wxString(c));
+    EXPECT_EQ(Name(2), "abcdefghijkl");
 }
 
 TEST_F(StartWindow, ControlsAsBuilt)
 {
     StMenu* m = Start();
-    const struct { int id; wxPoint pos; wxSize size; bool shown; bool onPanel; } cases[] = {
-        {ID_START, {10, 205}, {90, 40}, true, false},
-        {ID_OPTIONS, {130, 205}, {90, 40}, true, false},
-        {ID_SLOT1, {10, 10}, {40, 40}, true, false},
-        {ID_SLOT2, {10, 60}, {40, 40}, true, false},
-        {ID_SLOT3, {10, 110}, {40, 40}, true, false},
-        {ID_SLOT4, {10, 160}, {40, 40}, true, false},
-        {ID_QUIT, {220, 0}, {20, 20}, true, false},
-        {ID_NAME1, {60, 10}, {160, 40}, true, false},
-        {ID_NAME2, {60, 60}, {160, 40}, true, false},
-        {ID_NAME3, {60, 110}, {160, 40}, true, false},
-        {ID_NAME4, {60, 160}, {160, 40}, true, false},
-        {ID_OPTIONS_OK, {60, 175}, {110, 40}, true, true},
-        {ID_BACKGROUND, {2, 3}, {110, 40}, true, true},
-        {ID_DICTIONARY, {117, 3}, {110, 40}, true, true},
-        {ID_STYLE, {2, 46}, {110, 40}, true, true},
-        {ID_TEXT_COLOUR, {117, 46}, {110, 40}, true, true},
-        {ID_HIGHLIGHT_COLOUR, {2, 89}, {110, 40}, true, true},
-        {ID_HELP, {117, 89}, {110, 40}, true, true},
+    const struct {
+        int id;
+        wxPoint pos;
+        wxSize size;
+        bool shown;
+        bool onPanel;
+        const char* picture; // null: no picture button
+    } cases[] = {
+        {ID_START, {10, 205}, {90, 40}, true, false, "btn5strt"},
+        {ID_OPTIONS, {130, 205}, {90, 40}, true, false, "btn5opc"},
+        {ID_SLOT1, {10, 10}, {40, 40}, true, false, "czlo"},
+        {ID_SLOT2, {10, 60}, {40, 40}, true, false, "czlo"},
+        {ID_SLOT3, {10, 110}, {40, 40}, true, false, "czlo"},
+        {ID_SLOT4, {10, 160}, {40, 40}, true, false, "czlo"},
+        {ID_QUIT, {220, 0}, {20, 20}, true, false, "btnzamk"},
+        {ID_NAME1, {60, 10}, {160, 40}, true, false, nullptr},
+        {ID_NAME2, {60, 60}, {160, 40}, true, false, nullptr},
+        {ID_NAME3, {60, 110}, {160, 40}, true, false, nullptr},
+        {ID_NAME4, {60, 160}, {160, 40}, true, false, nullptr},
+        {ID_OPTIONS_OK, {60, 175}, {110, 40}, true, true, "btn5ok"},
+        {ID_BACKGROUND, {2, 3}, {110, 40}, true, true, "btn5tlo"},
+        {ID_DICTIONARY, {117, 3}, {110, 40}, true, true, "btn5slow"},
+        {ID_STYLE, {2, 46}, {110, 40}, true, true, "btn5tmt"},
+        {ID_TEXT_COLOUR, {117, 46}, {110, 40}, true, true, "btn5klfn"},
+        {ID_HIGHLIGHT_COLOUR, {2, 89}, {110, 40}, true, true, "btn5klag"},
+        {ID_HELP, {117, 89}, {110, 40}, true, true, "btn5pom"},
     };
     for (const auto& c : cases) {
         wxWindow* w = m->FindWindow(c.id);
         ASSERT_NE(w, nullptr) << c.id;
+        if (c.picture) {
+            auto* button = dynamic_cast<wxBitmapButton*>(w);
+            ASSERT_NE(button, nullptr) << c.id;
+            EXPECT_TRUE(ShowsPicture(button, c.picture)) << c.id;
+        }
         EXPECT_EQ(w->GetPosition(), c.pos) << c.id;
         EXPECT_EQ(w->GetSize(), c.size) << c.id;
         EXPECT_EQ(w->IsShown(), c.shown) << c.id;
@@ -224,6 +252,9 @@ TEST_F(StartWindow, StartWithASettingsFile)
     StMenu* m = Start();
     EXPECT_EQ(m->slotTypes[1], 3);
     EXPECT_EQ(m->slotTypes[2], 5);
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_TRUE(ShowsPicture(m->slotButtons[k], SeatPictures[types[k]])) << k;
+    EXPECT_TRUE(m->startButton->IsEnabled());
     EXPECT_EQ(Name(0), "Ann");
     EXPECT_EQ(Name(1), "Computer III");
     EXPECT_EQ(Name(3), "Bob the buil"); // cut to the field's 12 characters
@@ -250,6 +281,47 @@ TEST_F(StartWindow, StartWithASettingsFile)
     EXPECT_TRUE(Slownik::IsWord("ac"));
 }
 
+TEST_F(StartWindow, FourEmptySeatsFromTheSettingsFileDisableStart)
+{
+    Ustawienia r;
+    for (int k = 0; k < SeatCount; ++k)
+        SetSeat(r, k, NoPlayerSeat, "");
+    ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+    StMenu* m = Start();
+    EXPECT_EQ(m->players, 0);
+    EXPECT_FALSE(m->startButton->IsEnabled());
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_TRUE(ShowsPicture(m->slotButtons[k], "nikt")) << k;
+}
+
+TEST_F(StartWindow, OptionsThenOkWritesTheFileAsItWasRead)
+{
+    // Every field away from its default, a name longer than its field among them.
+    Ustawienia r;
+    std::strcpy(r.BackgroundPath, (std::string(InstallFolder) + "graf/tlo/other.JPG").c_str());
+    std::strcpy(r.DictionaryPath, (std::string(InstallFolder) + "slowniki/two.slo").c_str());
+    std::strcpy(r.TileFolder, (std::string(InstallFolder) + "graf/plansza/two").c_str());
+    const char* names[] = {"Computer IV", "Ann", "", "A name too long for a field"};
+    const int types[] = {4, 0, 5, 0};
+    for (int k = 0; k < SeatCount; ++k)
+        SetSeat(r, k, types[k], names[k]);
+    r.TextColour = {1, 2, 3};
+    r.HighlightColour = {4, 5, 6};
+    r.ConfirmComputerMove = 1;
+    ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+    auto bytes = [this] {
+        std::ifstream in(SettingsFile(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+
+    StMenu* m = Start();
+    std::filesystem::remove(SettingsFile());
+    Click(m, ID_OPTIONS);
+    Click(m->okButton, ID_OPTIONS_OK);
+    EXPECT_EQ(bytes(), before);
+}
+
 TEST_F(StartWindow, SeatsCycleThroughTheirTypes)
 {
     StMenu* m = Start();
@@ -264,6 +336,7 @@ TEST_F(StartWindow, SeatsCycleThroughTheirTypes)
         EXPECT_EQ(m->nameFields[1]->IsEnabled(), s.enabled);
         EXPECT_EQ(m->players, s.players);
         EXPECT_EQ(m->humans, s.humans);
+        EXPECT_TRUE(ShowsPicture(m->slotButtons[1], SeatPictures[s.type])) << s.type;
     }
     // All four seats empty: START goes off, and back on with any player.
     for (int slot = 1; slot <= 4; ++slot)
@@ -291,10 +364,16 @@ TEST_F(StartWindow, CloseButtonClosesTheHelpWindowAndEndsTheProgram)
 
 TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
 {
+    // As the close button does, the close closes the help window at once,
+    // not when the start window is destroyed later.
     StMenu* m = Start();
+    Click(m->helpButton, ID_HELP);
+    ASSERT_NE(ThePomocFrame, nullptr);
     m->Close();
+    EXPECT_EQ(ThePomocFrame, nullptr);
     PumpEvents();
     EXPECT_EQ(TheStMenu, nullptr);
+    EXPECT_TRUE(wxTopLevelWindows.IsEmpty());
 }
 
 TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
@@ -342,11 +421,31 @@ TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
 {
     tree.Remove("graf/tlo/tlo2.JPG");
     StMenu* m = Start();
-    EXPECT_FALSE(m->background->IsOk());
-    m->Refresh();
-    m->Update();
-    PumpEvents();
-    SUCCEED(); // the paint ended: an empty picture is not tiled
+    ASSERT_FALSE(m->background->IsOk());
+    FillScreenBuffer(*wxWHITE);
+    Repaint(m);
+    // The empty picture is not tiled: the area gets one plain colour.
+    const wxImage shown = ScreenBuffer.ConvertToImage();
+    const wxColour first(shown.GetRed(0, 0), shown.GetGreen(0, 0), shown.GetBlue(0, 0));
+    EXPECT_NE(first, *wxWHITE);
+    EXPECT_TRUE(ShowsColour(ScreenBuffer, first));
+    EXPECT_EQ(wxColour(shown.GetRed(239, 269), shown.GetGreen(239, 269), shown.GetBlue(239, 269)),
+              first);
+}
+
+TEST_F(StartWindow, PaintsNothingWhileBusy)
+{
+    StMenu* m = Start();
+    FillScreenBuffer(*wxWHITE);
+    MenuClientSize = wxSize(1, 1);
+    m->Busy = 1;
+    Repaint(m);
+    EXPECT_EQ(MenuClientSize, wxSize(1, 1));
+    EXPECT_TRUE(ShowsColour(ScreenBuffer, *wxWHITE));
+    m->Busy = 0;
+    Repaint(m);
+    EXPECT_EQ(MenuClientSize, wxSize(240, 270));
+    EXPECT_TRUE(ShowsColour(ScreenBuffer, FixtureTree::BackgroundColour()));
 }
 
 TEST_F(StartWindow, BackgroundChosenInTheDialog)
@@ -381,6 +480,11 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
         EXPECT_EQ(m->background->GetWidth(), 50) << r.rel;
         EXPECT_EQ(m->Busy, 0);
     }
+    // OK saves the chosen background.
+    Click(m->okButton, ID_OPTIONS_OK);
+    Ustawienia saved;
+    ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+    EXPECT_EQ(std::string(saved.BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
 }
 
 TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
@@ -632,4 +736,29 @@ TEST_F(StartWindow, StartMakesThePlayersFromTheSeatsAndOpensTheGame)
     EXPECT_EQ(TheGra->players, 3);
     TheGraFrame->Close(true);
     PumpEvents();
+}
+
+TEST_F(StartWindow, StartWithFourComputersPlaysTheGameThrough)
+{
+    StMenu* m = Start();
+    // No words: each computer exchanges while it may, then passes, until the
+    // scoreless turns end the game inside START.
+    TempDir scratch;
+    ASSERT_EQ(Slownik::LoadFile(scratch.Write("none.slo", std::vector<std::uint8_t>(5, 0)).c_str()),
+              0);
+    const int pause = ComputerPauseMs;
+    ComputerPauseMs = 0;
+    for (int slot = 1; slot <= SeatCount; ++slot)
+        m->CyclePlayerType(slot);
+    Click(m, ID_START);
+    ComputerPauseMs = pause;
+    ASSERT_NE(TheGraFrame, nullptr);
+    EXPECT_TRUE(TheGraFrame->tura.gameOver);
+    EXPECT_EQ(TheGra->scorelessTurns, 2 * SeatCount);
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_EQ(TheGra->player[k]->exchangesUsed, 3) << k;
+    EXPECT_FALSE(m->IsShown());
+    TheGraFrame->Close(true);
+    PumpEvents();
+    EXPECT_TRUE(m->IsShown());
 }

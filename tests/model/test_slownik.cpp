@@ -1,5 +1,6 @@
 #include "model/slownik.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,24 @@ TEST_F(DictionaryTest, UnopenableFileKeepsTheWords)
     // A folder opens but cannot be read: refused, nothing changes.
     EXPECT_EQ(Slownik::LoadFile(dir.Path().c_str()), 1);
     EXPECT_TRUE(Slownik::IsWord("ac"));
+}
+
+TEST_F(DictionaryTest, FileThatFailsToReadKeepsTheDictionaryBefore)
+{
+    // A kernel attribute that opens, says it is 4096 bytes long and fails
+    // every read: the loopback device has no link speed.
+    const char* unreadable = "/sys/class/net/lo/speed";
+    std::FILE* f = std::fopen(unreadable, "rb");
+    char byte;
+    const bool fails = f && std::fread(&byte, 1, 1, f) == 0 && std::ferror(f);
+    if (f)
+        std::fclose(f);
+    if (!fails)
+        GTEST_SKIP() << unreadable << " is missing or readable here";
+    ASSERT_EQ(Load(TwoWords), 0);
+    EXPECT_EQ(Slownik::LoadFile(unreadable), 1);
+    EXPECT_EQ(Slownik::Count(), 4);
+    EXPECT_TRUE(Slownik::IsWord("ab"));
 }
 
 TEST_F(DictionaryTest, LoadReadsDictionaryPath)
