@@ -20,6 +20,7 @@ else
   echo "usage: scripts/fuzz.sh HOURS | --seconds N" >&2
   exit 2
 fi
+bash scripts/deps.sh
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER=clang++-14 -DZK_FUZZ=ON -DZK_GUI=OFF -DZK_DATA=OFF > /dev/null

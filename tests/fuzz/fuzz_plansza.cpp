@@ -32,7 +32,7 @@ void CheckValidEmptyBoard()
 }
 
 // The layout characters, and a few that mean a plain square.
-constexpr char Characters[] = "12355!@x.-#a ";
+constexpr char Characters[] = "12355!@x.-#a";
 
 struct Expected {
     int colourClass = 0, multiplier = 1, start = 0;
