@@ -151,7 +151,8 @@ struct Snapshot {
 };
 
 struct Stats {
-    long games = 0, turns = 0, moves = 0, exchanges = 0, passes = 0, blanks = 0, challenges = 0;
+    long games = 0, turns = 0, moves = 0, exchanges = 0, passes = 0, blanks = 0, challenges = 0,
+         rejected = 0;
 };
 
 enum class Turn { Play, Exchange, Pass };
@@ -525,13 +526,67 @@ protected:
         return -1;
     }
 
+    // The word through (x, y) on the board, blanks as their letters.
+    static std::string BoardWord(int x, int y, bool across)
+    {
+        const int dx = across ? 1 : 0, dy = across ? 0 : 1;
+        while (Plansza[x - dx][y - dy].tile) {
+            x -= dx;
+            y -= dy;
+        }
+        std::string w;
+        for (; Plansza[x][y].tile; x += dx, y += dy)
+            w += static_cast<char>(Plansza[x][y].Letter());
+        return w;
+    }
+
+    // A tile of the rack and a free square next to the board's tiles where
+    // it would form a word the dictionary lacks; false when there is none.
+    static bool FindNonWord(const Stojak& rack, int& slot, Punkt& square)
+    {
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y) {
+                Pole& p = Plansza[x][y];
+                if (p.tile || !(Plansza[x - 1][y].tile || Plansza[x + 1][y].tile ||
+                                Plansza[x][y - 1].tile || Plansza[x][y + 1].tile))
+                    continue;
+                for (slot = 0; slot < RackSlots; ++slot) {
+                    const Tile t = rack.slots[slot];
+                    if (!t || t == BlankTile)
+                        continue;
+                    p.tile = t;
+                    const std::string row = BoardWord(x, y, true), column = BoardWord(x, y, false);
+                    p.tile = 0;
+                    if ((row.size() >= 2 && !InDictionary(row)) ||
+                        (column.size() >= 2 && !InDictionary(column))) {
+                        square = Punkt{x, y};
+                        return true;
+                    }
+                }
+            }
+        return false;
+    }
+
     // The human's turn, played with the stylus and the buttons: the move the
     // search finds for his rack, else an exchange of up to three tiles
-    // while he may, else a pass; now and then a pass by choice.
-    void HumanMove(std::mt19937& rng)
+    // while he may, else a pass; now and then a pass by choice, or a tile
+    // that forms no word, which the computer after him rejects.
+    void HumanMove(std::mt19937& rng, int& boxes, Stats& stats)
     {
         Gra& g = *TheGra;
         Gracz& human = *g.player[g.current];
+        int slot = 0;
+        Punkt square;
+        if (!g.firstMove && rng() % 12 == 0 && FindNonWord(*human.rack, slot, square)) {
+            View(true);
+            Drag(RackPoint(slot), {SquarePoint(square.x, square.y)});
+            ASSERT_EQ(frame->tura.placedCount, 1);
+            ASSERT_TRUE(frame->putButton->IsEnabled()) << frame->hintLine1;
+            ++boxes;
+            ++stats.rejected;
+            Click(ID_BTN_PUT);
+            return;
+        }
         FindBestMove();
         const BestMove m = NajlepszyRuch;
         for (int k = 0; k < m.tileCount; ++k)
@@ -615,7 +670,7 @@ protected:
         TheReferee = &referee;
         referee.Begin();
         const int dialogs = DialogsAnswered();
-        int challenges = 0;
+        int boxes = 0; // the message boxes of challenges
         if (g->player[g->current]->computer)
             ComputerTurn(g);
         // Whenever the chain of computer turns returns, the human is to move.
@@ -626,7 +681,7 @@ protected:
                 // The computer's move, offered for an answer: challenged now
                 // and then, which costs the human his turn.
                 if (rng() % 4 == 0) {
-                    ++challenges;
+                    ++boxes;
                     ++stats.challenges;
                     referee.SkipNext();
                     Click(ID_BTN_NO);
@@ -636,13 +691,13 @@ protected:
                 continue;
             }
             referee.Observe();
-            HumanMove(rng);
+            HumanMove(rng, boxes, stats);
             if (HasFatalFailure())
                 return;
         }
         ASSERT_TRUE(frame->tura.gameOver);
         referee.End();
-        EXPECT_EQ(DialogsAnswered() - dialogs, challenges) << "a message box besides the challenges";
+        EXPECT_EQ(DialogsAnswered() - dialogs, boxes) << "a message box besides the challenges";
         TheReferee = nullptr;
         ++stats.games;
         Close();
@@ -678,9 +733,9 @@ TEST_F(Soak, GamesKeepEveryRule)
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("soak: %ld games, %ld turns: %ld moves, %ld exchanges, %ld passes, %ld blanks "
-                "laid, %ld challenges; %.1f s\n",
+                "laid, %ld challenges, %ld rejected; %.1f s\n",
                 stats.games, stats.turns, stats.moves, stats.exchanges, stats.passes,
-                stats.blanks, stats.challenges, seconds);
+                stats.blanks, stats.challenges, stats.rejected, seconds);
     EXPECT_EQ(stats.games, games);
 }
 
