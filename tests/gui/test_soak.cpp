@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -473,8 +474,9 @@ public:
 
 // Seats: 'c' a computer of a random strength, 'h' the human the test plays.
 const char* const Seatings[] = {"cccc", "ccc", "cc", "hccc", "chc", "ch"};
+constexpr int SeatingCount = static_cast<int>(std::size(Seatings));
 constexpr int Dictionaries = 2;
-constexpr int Combinations = 6 * Dictionaries * 2;
+constexpr int Combinations = SeatingCount * Dictionaries * 2;
 
 struct GameSetup {
     std::string seats;
@@ -492,8 +494,9 @@ protected:
         std::ifstream in(std::string(SOURCE_DATA_DIR) + "/dane/normalna.pln", std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
-        layoutPath = tree.Path() + "/dane/normalna.pln";
+        const std::string layoutPath = tree.Path() + "/dane/normalna.pln";
         std::ofstream(layoutPath, std::ios::binary) << text.str();
+        layout = ReadLayout(layoutPath);
         for (const char* name : {"PL20030923.slo", "angielski.slo"}) {
             const std::string path = std::string(SOAK_DICTIONARY_DIR) + "/" + name;
             if (std::ifstream(path))
@@ -704,14 +707,12 @@ protected:
     }
 
     std::vector<std::vector<Premium>> layout;
-    std::string layoutPath;
     std::vector<std::string> dictionaries;
 };
 
 TEST_F(Soak, GamesKeepEveryRule)
 {
     ASSERT_FALSE(dictionaries.empty()) << "no dictionary in " << SOAK_DICTIONARY_DIR;
-    layout = ReadLayout(layoutPath);
     const char* env = std::getenv("ZK_SOAK_GAMES");
     const long games = env ? std::atol(env) : DefaultGames;
     const unsigned base = 1000;
@@ -721,9 +722,9 @@ TEST_F(Soak, GamesKeepEveryRule)
         // Every seating, dictionary and confirmation in turn, interleaved.
         const int c = static_cast<int>((k * 7) % Combinations);
         GameSetup setup;
-        setup.seats = Seatings[c % 6];
-        setup.dictionary = dictionaries[(c / 6) % Dictionaries % dictionaries.size()];
-        setup.confirm = c / 12;
+        setup.seats = Seatings[c % SeatingCount];
+        setup.dictionary = dictionaries[(c / SeatingCount) % Dictionaries % dictionaries.size()];
+        setup.confirm = c / (SeatingCount * Dictionaries);
         setup.seed = base + static_cast<unsigned>(k);
         SCOPED_TRACE("game " + std::to_string(k) + ": seats " + setup.seats + ", " +
                      setup.dictionary + ", confirmation " + std::to_string(setup.confirm) +
