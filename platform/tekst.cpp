@@ -38,8 +38,11 @@ std::string FromWx(const wxString& s)
 {
     if (s.empty())
         return std::string();
+    // The code page has one byte for each character it holds; the converter
+    // fails on a character it lacks, and drops some (language tags) without
+    // a word, so a result of another length is not taken.
     const wxCharBuffer buf = s.mb_str(Cp1250());
-    if (buf.data() && buf.length() > 0)
+    if (buf.data() && buf.length() == s.length())
         return std::string(buf.data(), buf.length());
     // Some character has no code page 1250 byte: convert one character at a
     // time, with '?' for each that has none, rather than lose the whole text.

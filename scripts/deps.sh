@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libwxgtk3.2-dev libgtest-dev
   xvfb xauth fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
   wpolish wamerican
 )
 

@@ -11,6 +11,9 @@ TEST(Text, CodePage1250BothWays)
     EXPECT_EQ(FromWx(wide), cp1250);
     // A character with no byte in the code page costs only itself.
     EXPECT_EQ(FromWx(wxString::FromUTF8("Ann\xE2\x98\x83!")), "Ann?!");
+    // One the converter would drop silently (a language tag) costs a '?' too,
+    // so the text keeps one byte a character.
+    EXPECT_EQ(FromWx(wxString::FromUTF8("A\xF3\xA0\x80\xA6\x03")), "A?\x03");
     EXPECT_EQ(FromWx(wxString()), "");
     EXPECT_EQ(ToWx(nullptr), wxString());
     EXPECT_EQ(ToWx(""), wxString());
