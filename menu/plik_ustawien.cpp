@@ -72,6 +72,20 @@ int ReadSettingsFile(const char* path, Ustawienia& record, FileFault* fault)
     return 0;
 }
 
+bool RefusedSettingsFile(const std::string& real)
+{
+    struct stat st;
+    if (stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    std::FILE* f = std::fopen(real.c_str(), "rb");
+    if (!f)
+        return false;
+    SettingsBytes bytes;
+    const std::size_t length = std::fread(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    return !SettingsRecordFault(bytes, length).empty();
+}
+
 namespace {
 
 // The file a path names once every symbolic link on it is followed (a link
@@ -139,14 +153,7 @@ bool WriteNewFile(std::string& temp, const SettingsBytes& bytes, const std::stri
 // cannot be kept.
 bool KeepRefusedFile(const std::string& real, FileFault* fault)
 {
-    SettingsBytes bytes;
-    std::size_t length = 0;
-    std::FILE* f = std::fopen(real.c_str(), "rb");
-    if (!f)
-        return true; // nothing to keep
-    length = std::fread(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-    if (SettingsRecordFault(bytes, length).empty())
+    if (!RefusedSettingsFile(real))
         return true;
     const std::string bad = real + RefusedSettingsSuffix;
     std::remove(bad.c_str());

@@ -25,6 +25,9 @@ int ReadRecordBytes(const char* path, SettingsBytes& bytes, std::size_t& length,
 // What makes the first length bytes of a settings file no whole record: too
 // short, or a seat type outside 0 to 5. Empty for a whole record.
 std::string SettingsRecordFault(const SettingsBytes& bytes, std::size_t length);
+// Whether the regular file at the real path real is a settings file with
+// such a fault: one that WriteSettingsFile keeps beside before replacing it.
+bool RefusedSettingsFile(const std::string& real);
 
 // Reads a settings file into record: 0 when read; 1 when it cannot be opened
 // or is shorter than the record, and record stays as it was. A file with a
