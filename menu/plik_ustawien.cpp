@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -156,9 +158,12 @@ bool KeepRefusedFile(const std::string& real, FileFault* fault)
     if (!RefusedSettingsFile(real))
         return true;
     const std::string bad = real + RefusedSettingsSuffix;
-    std::remove(bad.c_str());
-    if (link(real.c_str(), bad.c_str()) == 0)
+    std::error_code error;
+    std::filesystem::copy_file(real, bad, std::filesystem::copy_options::overwrite_existing,
+                               error);
+    if (!error)
         return true;
+    errno = error.value();
     RefuseWrite(fault, real, ("keep it as " + bad).c_str());
     return false;
 }
