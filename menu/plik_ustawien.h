@@ -20,7 +20,7 @@ extern const char RefusedSettingsSuffix[];
 // sets length to the number read. 1 when the file cannot be opened or read,
 // logged and described in fault as a file of the given kind.
 int ReadRecordBytes(const char* path, SettingsBytes& bytes, std::size_t& length,
-                    const char* kind, FileFault* fault = nullptr);
+                    const char* kind = SettingsKind, FileFault* fault = nullptr);
 
 // What makes the first length bytes of a settings file no whole record: too
 // short, or a seat type outside 0 to 5. Empty for a whole record.
