@@ -1,10 +1,15 @@
 #include "menu/pomoc.h"
 
 #include <cstdlib>
+#include <string>
+
+#include <unistd.h>
 
 #include <wx/html/htmlcell.h>
 #include <wx/sysopt.h>
 
+#include "platform/instalacja.h"
+#include "platform/komunikat.h"
 #include "platform/tekst.h"
 
 const wxSize HelpWindowSize(240, 270);
@@ -64,7 +69,13 @@ PomocFrame::PomocFrame(const wxString& title, const wxPoint& pos, const wxSize& 
     view = new mlHtml(this);
     // Without this the toolkit's MIME database makes a local .htm plain text.
     wxSystemOptions::SetOption("filesys.no-mimetypesmanager", 1);
-    view->LoadPage(WxRealPath(HelpPagePath));
+    if (!view->LoadPage(WxRealPath(HelpPagePath))) {
+        const std::string real = RealPath(HelpPagePath);
+        FileFault fault;
+        RefuseFile(&fault, "help page", real,
+                   access(real.c_str(), F_OK) == 0 ? "it can't be shown" : "no such file");
+        TellPlayer({FaultParagraph(fault, "The help window stays empty.")});
+    }
     view->SetBorders(2);
     view->SetFonts(HelpFontFace, wxEmptyString);
     Bind(wxEVT_CHAR_HOOK, &PomocFrame::OnKey, this);

@@ -12,6 +12,7 @@
 #include <wx/utils.h>
 
 #include "computer/komputer.h"
+#include "menu/komunikaty.h"
 #include "menu/opcje.h"
 #include "menu/plik_ustawien.h"
 #include "menu/pomoc.h"
@@ -219,7 +220,14 @@ int StMenu::WriteSettings()
         SeatName(k, name);
         SetSeat(record, k, slotTypes[k], name);
     }
-    return WriteSettingsFile(SettingsFilePath, record);
+    FileFault fault;
+    const int result = WriteSettingsFile(SettingsFilePath, record, &fault);
+    // Every save would fail the same way: the player is told at the first.
+    if (result != 0 && !writeFaultTold) {
+        writeFaultTold = true;
+        TellPlayer({SettingsWriteParagraph(fault)}, this);
+    }
+    return result;
 }
 
 void StMenu::CyclePlayerType(int slot)
@@ -398,6 +406,7 @@ void StMenu::OnChooseBackground(wxCommandEvent&)
 
 void StMenu::OnChooseDictionary(wxCommandEvent&)
 {
+    const std::string before = DictionaryPath ? DictionaryPath : "";
     if (!ChooseOptionPath(DictionaryPath, "Choose dictionary", DictionaryFolder,
                           "Dictionaries (*.slo)|*.slo"))
         return;
@@ -412,9 +421,16 @@ void StMenu::OnChooseDictionary(wxCommandEvent&)
         // The splash paints only when events are processed.
         wxSafeYield(splash, true);
     }
-    Slownik::Load();
+    FileFault fault;
+    const int failed = Slownik::Load(&fault);
     if (splash)
         splash->Destroy();
+    if (failed) {
+        // The dictionary in use stays, and so does the path the settings keep.
+        if (!before.empty())
+            SetOptionPath(DictionaryPath, before.c_str());
+        TellPlayer({DictionaryFaultParagraph(fault)}, this);
+    }
 }
 
 void StMenu::ChooseColour(Rgb& option)
@@ -448,8 +464,11 @@ void StMenu::OnChooseStyle(wxCommandEvent&)
     if (!ChooseDataFile("Choose style file", StyleFolder, "*.tmt", path))
         return;
     Busy = 1;
-    if (path.size() >= StylePathBytes || ApplyStyleFile(path.c_str()) != 0) {
+    FileFault fault;
+    if (path.size() >= StylePathBytes || ApplyStyleFile(path.c_str(), &fault) != 0) {
         Busy = 0;
+        if (!fault.what.empty())
+            TellPlayer({FaultParagraph(fault, "The style is not applied.")}, this);
         return;
     }
     FreeSquarePicturePaths();

@@ -94,6 +94,8 @@ public:
     // The names as the settings file held them (up to 99 characters, more
     // than a field shows).
     std::string storedNames[SeatCount];
+    // Whether the player was told that the settings cannot be saved.
+    bool writeFaultTold = false;
 
 private:
     // The eleven controls of the players page, in the order they are swapped.

@@ -1,6 +1,10 @@
 #include "model/plansza.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/instalacja.h"
 
@@ -9,6 +13,7 @@ const std::uint8_t BitMask[8] = {1, 2, 4, 8, 16, 32, 64, 128};
 Pole Plansza[BoardSpan][BoardSpan];
 
 const char LayoutPath[] = "Program Files\\Venk's Zertanik Dezoze EN\\dane/normalna.pln";
+const char LayoutKind[] = "board layout";
 
 namespace {
 
@@ -31,26 +36,49 @@ void ApplyLayoutChar(Pole& p, std::int8_t c)
 
 } // namespace
 
-void InitPlansza(const char* path)
+int InitPlansza(const char* path, FileFault* fault)
 {
     for (auto& column : Plansza)
         for (Pole& p : column)
             p = Pole{};
 
-    std::FILE* f = OpenDataFile(path, "rb");
+    std::FILE* f = OpenDataFile(path, "rb", LayoutKind, fault);
     if (!f)
-        return;
-    constexpr int LineBytes = BoardSize + 2;
-    std::uint8_t line[LineBytes];
-    for (int i = 0; i < BoardSize; ++i) {
-        // A short read supplies only the characters it really returned.
-        const std::size_t got = std::fread(line, 1, LineBytes, f);
-        for (std::size_t j = 0; j < got && j < BoardSize; ++j)
-            ApplyLayoutChar(Plansza[j + 1][i + 1], static_cast<std::int8_t>(line[j]));
-        if (got < LineBytes)
-            break;
-    }
+        return 1;
+    // A layout is 15 short lines; anything much longer is no layout.
+    constexpr std::size_t MostBytes = 4096;
+    std::string text(MostBytes + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), f));
+    const bool failed = std::ferror(f) != 0;
     std::fclose(f);
+    const std::string real = RealPath(path);
+    if (failed)
+        return RefuseFile(fault, LayoutKind, real, "can't read it");
+    if (text.size() > MostBytes)
+        return RefuseFile(fault, LayoutKind, real, "it is too long for a layout");
+
+    // Lines end in CR LF or LF; the last line end may be left out.
+    std::vector<std::string> lines;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        std::string line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        from = end + 1;
+    }
+    if (lines.size() != BoardSize)
+        return RefuseFile(fault, LayoutKind, real,
+                          "it has " + std::to_string(lines.size()) + " lines, not 15");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].size() != BoardSize)
+            return RefuseFile(fault, LayoutKind, real,
+                              "line " + std::to_string(i + 1) + " has "
+                                  + std::to_string(lines[i].size()) + " squares, not 15");
+    for (int i = 0; i < BoardSize; ++i)
+        for (int j = 0; j < BoardSize; ++j)
+            ApplyLayoutChar(Plansza[j + 1][i + 1], static_cast<std::int8_t>(lines[i][j]));
+    return 0;
 }
 
 void FreePlanszaSets()

@@ -7,6 +7,7 @@
 
 #include "model/litery.h"
 #include "model/zbior_liter.h"
+#include "platform/instalacja.h"
 
 constexpr int BoardSize = 15;
 constexpr int BoardSpan = BoardSize + 2;
@@ -30,12 +31,16 @@ extern Pole Plansza[BoardSpan][BoardSpan];
 
 // The logical path of the installed board layout file.
 extern const char LayoutPath[];
+// The kind of file a layout is, in the messages about one.
+extern const char LayoutKind[];
 
 // Rebuilds the whole board: every square plain and empty with empty sets,
-// then the premiums of the layout file at path (15 lines of 15 layout
-// characters, each followed by 2 line-end bytes). Squares the file does not
-// supply (missing or short file) stay plain.
-void InitPlansza(const char* path);
+// then the premiums of the layout file at path: 15 lines of 15 layout
+// characters, each ending in CR LF or LF (the last may have none), character
+// j of line i giving square (j + 1, i + 1). 0 when the layout was applied; 1
+// when the file cannot be read or is not such a board: then every square
+// stays plain and the reason is logged and put in fault when given.
+int InitPlansza(const char* path, FileFault* fault = nullptr);
 
 // Empties every square's letter sets at the end of a game.
 void FreePlanszaSets();

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
-
-#include <sys/stat.h>
 
 #include "platform/instalacja.h"
 
 char* DictionaryPath = nullptr;
+const char DictionaryKind[] = "dictionary";
 
 Wezel Slownik::nodes[DictionaryCapacity];
 int Slownik::count = 0;
@@ -23,13 +24,11 @@ std::int64_t Slownik::DecodeChildIndex(const std::uint8_t* b)
     return v;
 }
 
-void Slownik::AddRecord(const std::uint8_t* record)
+Wezel Slownik::DecodeRecord(const std::uint8_t* record)
 {
-    if (count >= DictionaryCapacity)
-        return;
-    Wezel& n = nodes[count++];
+    Wezel n;
     const std::int64_t child = DecodeChildIndex(record);
-    n.firstChild = child > 0 ? static_cast<std::int32_t>(child) : 0;
+    n.firstChild = child > 0 && child <= INT32_MAX ? static_cast<std::int32_t>(child) : 0;
     int c = record[4];
     n.endOfWord = c > 60;
     if (n.endOfWord)
@@ -38,28 +37,76 @@ void Slownik::AddRecord(const std::uint8_t* record)
     if (n.lastSibling)
         c -= 30;
     n.letter = IndexLetter(c);
+    return n;
 }
 
-int Slownik::Load() { return DictionaryPath ? LoadFile(DictionaryPath) : 1; }
-
-int Slownik::LoadFile(const char* path)
+void Slownik::AddRecord(const std::uint8_t* record)
 {
-    std::FILE* f = OpenDataFile(path, "rb");
+    if (count >= DictionaryCapacity)
+        return;
+    nodes[count++] = DecodeRecord(record);
+}
+
+int Slownik::Load(FileFault* fault) { return DictionaryPath ? LoadFile(DictionaryPath, fault) : 1; }
+
+namespace {
+
+// The first node of a sibling list in graph that holds some letter twice, or
+// 0 when every list reached from the top-level list or a child index offers
+// each letter once. A list without a repeat has at most one node per letter,
+// so each list is scanned over a few dozen nodes at most.
+int ListWithRepeatedLetter(const std::vector<Wezel>& graph)
+{
+    const int size = static_cast<int>(graph.size());
+    std::vector<bool> checked(graph.size(), false);
+    auto repeats = [&](int start) {
+        if (start <= 0 || start >= size || checked[start])
+            return false;
+        checked[start] = true;
+        std::vector<Tile> seen;
+        for (int i = start; i < size; ++i) {
+            if (std::find(seen.begin(), seen.end(), graph[i].letter) != seen.end())
+                return true;
+            seen.push_back(graph[i].letter);
+            if (graph[i].lastSibling)
+                break;
+        }
+        return false;
+    };
+    if (repeats(TopLevelList))
+        return TopLevelList;
+    for (const Wezel& n : graph)
+        if (repeats(n.firstChild))
+            return n.firstChild;
+    return 0;
+}
+
+} // namespace
+
+int Slownik::LoadFile(const char* path, FileFault* fault)
+{
+    std::FILE* f = OpenDataFile(path, "rb", DictionaryKind, fault);
     if (!f) {
         count = 0;
         return 1;
     }
-    struct stat st;
+    const std::string real = RealPath(path);
+    auto refuse = [&](const std::string& what) {
+        return RefuseFile(fault, DictionaryKind, real, what);
+    };
     long length = -1;
-    if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && std::fseek(f, 0, SEEK_END) == 0)
+    if (std::fseek(f, 0, SEEK_END) == 0)
         length = std::ftell(f);
-    if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0
-        || length / DictionaryRecordBytes > DictionaryCapacity) {
-        if (length >= 0)
-            std::fprintf(stderr, "Error: dictionary '%s' holds more than %d nodes\n", path,
-                         DictionaryCapacity);
+    if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
         std::fclose(f);
-        return 1;
+        return refuse("can't read it");
+    }
+    if (length < DictionaryRecordBytes || length / DictionaryRecordBytes > DictionaryCapacity) {
+        std::fclose(f);
+        return refuse(length < DictionaryRecordBytes
+                          ? "it holds no word list (" + std::to_string(length) + " bytes)"
+                          : "it holds more than " + std::to_string(DictionaryCapacity)
+                                + " nodes");
     }
 
     // The whole file is read and checked before any node changes, so a bad
@@ -72,25 +119,31 @@ int Slownik::LoadFile(const char* path)
         const std::size_t want = std::min(Chunk, data.size() - have);
         const std::size_t got = std::fread(data.data() + have, 1, want, f);
         if (got == 0) {
-            std::fprintf(stderr, "Error: can't read dictionary '%s'\n", path);
             std::fclose(f);
-            return 1;
+            return refuse("can't read it");
         }
         have += got;
     }
     std::fclose(f);
 
-    for (int r = 0; r < records; ++r)
-        if (DecodeChildIndex(&data[static_cast<std::size_t>(r) * DictionaryRecordBytes])
-            >= records) {
-            std::fprintf(stderr, "Error: dictionary '%s' is damaged (node %d)\n", path, r);
-            return 1;
-        }
+    std::vector<Wezel> graph(static_cast<std::size_t>(records));
+    for (int r = 0; r < records; ++r) {
+        const std::uint8_t* record = &data[static_cast<std::size_t>(r) * DictionaryRecordBytes];
+        if (DecodeChildIndex(record) >= records)
+            return refuse("it is damaged: node " + std::to_string(r)
+                          + " points past the end of the file");
+        graph[static_cast<std::size_t>(r)] = DecodeRecord(record);
+    }
+    // A letter offered twice in one list is matched by the lookups at its
+    // first node only, but by the search at both: the computer could lay
+    // words its own challenge rejects, and long lists of one letter make
+    // the search's branching unbounded.
+    if (const int list = ListWithRepeatedLetter(graph))
+        return refuse("it is damaged: the list at node " + std::to_string(list)
+                      + " holds a letter twice");
 
-    count = 0;
-    for (int r = 0; r < records; ++r)
-        AddRecord(&data[static_cast<std::size_t>(r) * DictionaryRecordBytes]);
-    limit = count;
+    std::copy(graph.begin(), graph.end(), nodes);
+    count = limit = records;
     return 0;
 }
 

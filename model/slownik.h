@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "model/litery.h"
+#include "platform/instalacja.h"
 #include "model/zbior_liter.h"
 
 struct Wezel {
@@ -25,16 +26,22 @@ constexpr int TopLevelList = 1;
 
 // The option path of the dictionary file (logical form); owned by the options.
 extern char* DictionaryPath;
+// The kind of file a dictionary is, in the messages about one.
+extern const char DictionaryKind[];
 
 class Slownik {
 public:
     // Loads the file named by DictionaryPath. 0 on success; 1 when the file
     // cannot be opened (the count becomes 0, the loaded words stay usable) or
-    // is refused as a whole (too large, a child index outside the file, a
-    // failed read): then the dictionary before stays in use, unchanged.
-    static int Load();
-    static int LoadFile(const char* path);
+    // is refused as a whole (no whole record, too large, a child index
+    // outside the file, a sibling list holding a letter twice, a failed
+    // read): then the dictionary before stays in use, unchanged. On 1 the
+    // reason is logged and put in fault when given.
+    static int Load(FileFault* fault = nullptr);
+    static int LoadFile(const char* path, FileFault* fault = nullptr);
 
+    // One record as a node.
+    static Wezel DecodeRecord(const std::uint8_t* record);
     // Decodes one record into the node at the count; the count grows by one.
     static void AddRecord(const std::uint8_t* record);
 

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,12 +77,92 @@ std::string LogicalPath(const std::string& real)
     return real;
 }
 
-std::FILE* OpenDataFile(const char* logical, const char* mode)
+std::string FileFault::Text() const { return kind + " '" + file + "': " + what; }
+
+int RefuseFile(FileFault* fault, const char* kind, const std::string& file,
+               const std::string& what, bool missing)
+{
+    FileFault f{kind, file, what, missing};
+    std::fprintf(stderr, "Error: %s\n", f.Text().c_str());
+    if (fault)
+        *fault = std::move(f);
+    return 1;
+}
+
+std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind,
+                        FileFault* fault)
 {
     const std::string real = RealPath(logical);
     std::FILE* f = std::fopen(real.c_str(), mode);
-    if (!f)
-        std::fprintf(stderr, "Error: can't open file '%s' (error %d: %s)\n", real.c_str(),
-                     errno, std::strerror(errno));
+    if (!f) {
+        const int error = errno;
+        RefuseFile(fault, kind, real, std::string("can't open it: ") + std::strerror(error),
+                   error == ENOENT);
+        return nullptr;
+    }
+    struct stat st = {};
+    if (mode[0] == 'r' && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
+        std::fclose(f);
+        RefuseFile(fault, kind, real,
+                   S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file");
+        return nullptr;
+    }
     return f;
+}
+
+int CheckDataFolder(FileFault* fault)
+{
+    if (IsFolder(DataFolder()))
+        return 0;
+    return RefuseFile(fault, "data folder", DataFolder(), "no such folder", true);
+}
+
+bool MayWrite(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) != 0
+           && access(path.c_str(), W_OK) == 0;
+}
+
+std::string UserFilePath(const char* logical)
+{
+    if (std::strncmp(logical, InstallFolder, InstallFolderLength) != 0)
+        return std::string();
+    std::string config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/')
+        config = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        config = std::string(home) + "/.config";
+    else
+        return std::string();
+    return config + "/zertanik/" + (logical + InstallFolderLength);
+}
+
+namespace {
+
+// The per-user file for logical when the data folder may not be written.
+std::string MappedUserFile(const char* logical)
+{
+    return MayWrite(DataFolder()) ? std::string() : UserFilePath(logical);
+}
+
+} // namespace
+
+std::string WrittenFileReadPath(const char* logical)
+{
+    const std::string user = MappedUserFile(logical);
+    struct stat st;
+    return !user.empty() && lstat(user.c_str(), &st) == 0 ? user : RealPath(logical);
+}
+
+std::string WrittenFileWritePath(const char* logical)
+{
+    const std::string user = MappedUserFile(logical);
+    if (user.empty())
+        return RealPath(logical);
+    // Every missing folder on the way, as mkdir -p makes them.
+    for (std::string::size_type slash = user.find('/', 1); slash != std::string::npos;
+         slash = user.find('/', slash + 1))
+        mkdir(user.substr(0, slash).c_str(), 0700);
+    return user;
 }

@@ -29,6 +29,44 @@ std::string RealPath(const char* logical);
 // becomes its logical form; any other path is returned unchanged.
 std::string LogicalPath(const std::string& real);
 
-// fopen of a logical path; a failed open is logged on standard error, as the
-// framework's file class would, and returns nullptr.
-std::FILE* OpenDataFile(const char* logical, const char* mode);
+// Why a file of the game could not be used, for the player and the log.
+struct FileFault {
+    std::string kind;     // what the file is to the game: "dictionary", ...
+    std::string file;     // the real path
+    std::string what;     // what is wrong with it
+    bool missing = false; // the file does not exist
+
+    // "KIND 'FILE': WHAT".
+    std::string Text() const;
+};
+
+// Logs a refused file on standard error and describes it in fault (when
+// given); returns 1, a reader's result for a file it could not use.
+int RefuseFile(FileFault* fault, const char* kind, const std::string& file,
+               const std::string& what, bool missing = false);
+
+// fopen of a logical path. A file that cannot be opened, and for reading one
+// that is a folder or no regular file, gives nullptr; the failure is logged on
+// standard error and described in fault as a file of the given kind.
+std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind = "file",
+                        FileFault* fault = nullptr);
+
+// Whether the data folder exists; 1 with fault filled and logged when not.
+int CheckDataFolder(FileFault* fault = nullptr);
+
+// Whether path (a file or folder) exists and may be written: its owner write
+// bit is set and access() allows it. The bit is tested too, so a read-only
+// file stays read-only also to the superuser.
+bool MayWrite(const std::string& path);
+
+// The per-user file of a logical path: $XDG_CONFIG_HOME/zertanik/NAME, else
+// $HOME/.config/zertanik/NAME, NAME being the path inside the installation
+// folder. Empty for any other path, or when neither variable is set.
+std::string UserFilePath(const char* logical);
+
+// Where a file the game writes itself (the settings file) is: in the data
+// folder while that may be written (a build tree), else the per-user file.
+// For reading, the per-user file only when it exists, else the data
+// folder's; for writing, the per-user file, its folder made as needed.
+std::string WrittenFileReadPath(const char* logical);
+std::string WrittenFileWritePath(const char* logical);

@@ -5,5 +5,6 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+# Only what the game needs: the program, its data tree and pictures (no tests).
+cmake --build build -j"$(nproc)" --target zertanik data art
 exec build/zertanik

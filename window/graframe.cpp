@@ -1,12 +1,19 @@
 #include "window/graframe.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <wx/menu.h>
 
 #include "model/gra.h"
 #include "model/opcje.h"
 #include "model/plansza.h"
+#include "platform/instalacja.h"
+#include "platform/komunikat.h"
 #include "platform/urzadzenie.h"
 #include "window/tlo.h"
 
@@ -36,6 +43,44 @@ void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y)
         dc.DrawBitmap(*bitmap, x, y, false);
 }
 
+namespace {
+
+// Whether a square or tile picture of the picture folder did not load; fault
+// then names the folder when it is missing, else the first such picture.
+bool PictureFolderFault(const GraFrame& frame, FileFault& fault)
+{
+    std::vector<const std::string*> failed;
+    for (int k = 0; k < SquarePictureCount; ++k)
+        if (!frame.SquareBitmaps[k]->IsOk())
+            failed.push_back(&SquarePicturePaths[k]);
+    int pictures = SquarePictureCount;
+    for (int i = 0; i < LetterIndexCount; ++i)
+        if (HasTilePicture(i)) {
+            pictures += 2;
+            if (!frame.TileBitmaps[i]->IsOk())
+                failed.push_back(&TilePicturePaths[i]);
+            if (!frame.BlankTileBitmaps[i]->IsOk())
+                failed.push_back(&BlankTilePicturePaths[i]);
+        }
+    if (failed.empty())
+        return false;
+    const std::string folder = RealPath(TileFolder ? TileFolder : "");
+    struct stat st;
+    if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        RefuseFile(&fault, "picture folder", folder, "no such folder");
+        return true;
+    }
+    const std::string first = RealPath(failed.front()->c_str());
+    const char* what = access(first.c_str(), F_OK) == 0 ? "it is no JPEG picture the game can read"
+                                                         : "no such file";
+    RefuseFile(&fault, "picture", first,
+               std::string(what) + " (" + std::to_string(failed.size()) + " of the folder's "
+                   + std::to_string(pictures) + " pictures did not load)");
+    return true;
+}
+
+} // namespace
+
 void CopyMessage(char* line, const char* text)
 {
     std::strncpy(line, text, MessageLineBytes - 1);
@@ -51,7 +96,8 @@ GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size
     CopyMessage(hintLine2, "the central field");
     statusLine[0] = 0;
 
-    InitPlansza(LayoutPath);
+    FileFault layoutFault;
+    const bool plainBoard = InitPlansza(LayoutPath, &layoutFault) != 0;
     BuildTilePicturePaths();
     LoadBitmaps();
 
@@ -84,6 +130,16 @@ GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size
     KeepClientSize(this, GameWindowSize);
 
     UpdateControls(false);
+
+    std::vector<std::string> told;
+    if (plainBoard)
+        told.push_back(FaultParagraph(layoutFault, "The game is played on a board without "
+                                                   "premium squares."));
+    FileFault pictureFault;
+    if (PictureFolderFault(*this, pictureFault))
+        told.push_back(FaultParagraph(pictureFault, "Squares and tiles without a picture stay "
+                                                    "black."));
+    TellPlayer(told);
 }
 
 GraFrame::~GraFrame()

@@ -3,11 +3,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
+#include <wx/msgdlg.h>
 
 #include "model/opcje.h"
 #include "window/obrazki.h"
@@ -22,6 +24,7 @@ struct DialogAnswer {
 };
 DialogAnswer nextAnswer;
 int answered = 0;
+std::vector<std::string> messageBoxes;
 
 char* Dup(const std::string& s) { return strdup(s.c_str()); }
 
@@ -152,6 +155,8 @@ void AnswerNextDialog(int id, std::function<void(wxDialog*)> act)
 int NextDialogAnswer(wxDialog* dialog)
 {
     ++answered;
+    if (auto* box = dynamic_cast<wxMessageDialogBase*>(dialog))
+        messageBoxes.push_back(std::string(box->GetMessage().utf8_str()));
     DialogAnswer a = std::move(nextAnswer);
     nextAnswer = DialogAnswer{};
     if (a.act)
@@ -160,6 +165,8 @@ int NextDialogAnswer(wxDialog* dialog)
 }
 
 int DialogsAnswered() { return answered; }
+
+std::vector<std::string> TakeMessageBoxes() { return std::exchange(messageBoxes, {}); }
 
 wxColour ClientPixel(wxWindow* window, int x, int y)
 {

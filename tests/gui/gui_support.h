@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
@@ -53,6 +54,8 @@ void FillScreenBuffer(const wxColour& c);
 void AnswerNextDialog(int id, std::function<void(wxDialog*)> act = {});
 int NextDialogAnswer(wxDialog* dialog);
 int DialogsAnswered();
+// The texts (UTF-8) of the message boxes answered since the last call.
+std::vector<std::string> TakeMessageBoxes();
 
 // The colour of the window's client pixel (x, y), read back from the screen.
 wxColour ClientPixel(wxWindow* window, int x, int y);

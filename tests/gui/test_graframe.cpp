@@ -1,5 +1,11 @@
 #include "window/graframe.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
@@ -85,7 +91,15 @@ TEST_F(GameWindow, PicturesLoadedAndMissingOnesStayEmpty)
 {
     tree.Remove("graf/plansza/rozm/plQ.JPG");
     tree.Remove("graf/btn3pol.JPG");
+    TakeMessageBoxes();
     Open("h");
+    // The player is told about the tile picture (a button picture is no
+    // part of the picture folder).
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Picture '" + tree.Path() + "/graf/plansza/rozm/plQ.JPG': no such file "
+                       "(1 of the folder's 62 pictures did not load).\nSquares and tiles "
+                       "without a picture stay black.");
     for (int i = 0; i < LetterIndexCount; ++i) {
         const bool has = HasTilePicture(i);
         EXPECT_EQ(frame->TileBitmaps[i] != nullptr, has) << i;
@@ -116,6 +130,56 @@ TEST_F(GameWindow, PicturesLoadedAndMissingOnesStayEmpty)
     };
     for (const auto& f : fixed)
         EXPECT_TRUE(ShowsColour(f.bitmap, FixtureTree::PictureColour(f.picture))) << f.picture;
+}
+
+namespace {
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs(text.c_str(), f);
+    std::fclose(f);
+}
+
+} // namespace
+
+TEST_F(GameWindow, LayoutAndPictureFolderThatCannotBeUsedAreTold)
+{
+    // A layout of 14 lines, a picture folder that is not there.
+    const std::string layout = tree.Path() + "/dane/normalna.pln";
+    std::string lines;
+    for (int i = 0; i < 14; ++i)
+        lines += i == 7 ? ".......x.......\n" : "...............\n";
+    WriteText(layout, lines);
+    std::free(TileFolder);
+    TileFolder = strdup((std::string(InstallFolder) + "graf/plansza/none").c_str());
+    BuildSquarePicturePaths();
+    TakeMessageBoxes();
+    Open("h");
+    EXPECT_EQ(Plansza[8][8].startFlag, 0); // the board stays plain
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Board layout '" + layout + "': it has 14 lines, not 15.\nThe game is "
+                       "played on a board without premium squares.\n\nPicture folder '"
+                       + tree.Path() + "/graf/plansza/none': no such folder.\nSquares and "
+                       "tiles without a picture stay black.");
+
+    // A good layout with LF line ends, and a picture that is no JPEG.
+    Close();
+    WriteText(layout, lines + "...............\n");
+    std::free(TileFolder);
+    TileFolder = strdup((std::string(InstallFolder) + "graf/plansza/rozm").c_str());
+    BuildSquarePicturePaths();
+    const std::string plain = tree.Path() + "/graf/plansza/rozm/pblank.JPG";
+    WriteText(plain, "no picture");
+    Open("h");
+    EXPECT_EQ(Plansza[8][8].startFlag, 1);
+    const std::vector<std::string> again = TakeMessageBoxes();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0], "Picture '" + plain + "': it is no JPEG picture the game can read (1 of "
+                        "the folder's 62 pictures did not load).\nSquares and tiles without a "
+                        "picture stay black.");
 }
 
 TEST_F(GameWindow, PaintsWithoutItsBackgroundPicture)

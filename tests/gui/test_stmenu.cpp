@@ -123,8 +123,15 @@ protected:
 
 TEST_F(StartWindow, FirstStartWithoutSettings)
 {
+    Data("slowniki/PL20030923.slo", TwoWords);
+    TakeMessageBoxes();
+    testing::internal::CaptureStderr();
     StMenu* m = Start();
+    const std::string logged = testing::internal::GetCapturedStderr();
     ASSERT_NE(m, nullptr);
+    // A first start is no failure: no message, no line about the settings.
+    EXPECT_TRUE(TakeMessageBoxes().empty());
+    EXPECT_EQ(logged.find("Qovant.kfg"), std::string::npos) << logged;
     EXPECT_TRUE(m->IsShown());
     EXPECT_EQ(m->GetClientSize(), wxSize(240, 270));
     EXPECT_EQ(m->GetPosition().y, 26);
@@ -410,11 +417,18 @@ TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
     AnswerNextDialog(wxID_CANCEL);
     Click(m->styleButton, ID_STYLE);
     tree.Picture("style/bad.tmt", 2, 2, *wxRED); // a JPEG is no style
+    TakeMessageBoxes();
     AnswerFileDialog(wxID_OK, "Choose style file", "*.tmt", tree.Path() + "/style/bad.tmt");
     Click(m->styleButton, ID_STYLE);
     EXPECT_EQ(std::string(TileFolder), folder);
     EXPECT_EQ(m->Busy, 0);
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("Style file '" + tree.Path() + "/style/bad.tmt': it is shorter than "
+                           "a style"),
+              std::string::npos)
+        << told[0];
 }
 
 TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
@@ -506,6 +520,20 @@ TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
     EXPECT_EQ(splashes(), 1);
     PumpEvents();
     EXPECT_EQ(splashes(), 0);
+
+    // A file that is no dictionary: the player is told, the words stay.
+    TakeMessageBoxes();
+    const std::string bad = Data("slowniki/bad.slo", {0, 0, 0, 0});
+    AnswerFileDialog(wxID_OK, "Choose dictionary", "Dictionaries (*.slo)|*.slo", bad);
+    Click(m->dictionaryButton, ID_DICTIONARY);
+    EXPECT_TRUE(Slownik::IsWord("ac"));
+    EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
+    PumpEvents();
+    EXPECT_EQ(splashes(), 0);
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Dictionary '" + bad + "': it holds no word list (4 bytes).\n"
+                       "The dictionary loaded before stays in use.");
 
     // Cancelled: the dictionary and its path stay.
     AnswerNextDialog(wxID_CANCEL);
@@ -761,4 +789,124 @@ TEST_F(StartWindow, StartWithFourComputersPlaysTheGameThrough)
     TheGraFrame->Close(true);
     PumpEvents();
     EXPECT_TRUE(m->IsShown());
+}
+
+// Files the start-up could not use are told in one message box naming each
+// file and what is wrong; the start window comes up all the same.
+TEST_F(StartWindow, StartUpTellsOnceWhatItCannotUse)
+{
+    Ustawienia r;
+    const auto settingsNaming = [&](const std::string& dictionary) {
+        std::strcpy(r.DictionaryPath, dictionary.c_str());
+        const SettingsBytes b = EncodeSettings(r);
+        Data("Qovant.kfg", std::vector<std::uint8_t>(b.begin(), b.end()));
+    };
+    const std::string folder = tree.Path() + "/slowniki/folder.slo";
+    std::filesystem::create_directories(folder);
+    const std::string missing = tree.Path() + "/slowniki/PL20030923.slo";
+    const struct { std::string dictionary, told; } cases[] = {
+        {"/dev/zero", "Dictionary '/dev/zero': it is not a regular file."},
+        {folder, "Dictionary '" + folder + "': it is a folder."},
+        {missing, "Dictionary '" + missing + "': can't open it: No such file or directory."},
+    };
+    for (const auto& c : cases) {
+        settingsNaming(c.dictionary);
+        TakeMessageBoxes();
+        testing::internal::CaptureStderr();
+        Start();
+        const std::string logged = testing::internal::GetCapturedStderr();
+        ASSERT_NE(TheStMenu, nullptr);
+        EXPECT_TRUE(TheStMenu->IsShown());
+        const std::vector<std::string> told = TakeMessageBoxes();
+        ASSERT_EQ(told.size(), 1u) << c.dictionary;
+        EXPECT_EQ(told[0].find(c.told), 0u) << told[0];
+        EXPECT_NE(logged.find("Error: d" + c.told.substr(1, c.told.size() - 2)),
+                  std::string::npos)
+            << logged;
+        TheStMenu->Destroy();
+        PumpEvents();
+    }
+
+    // A settings file a byte short, then a folder, together with a
+    // dictionary of one byte: one box holds both. No word is loaded before.
+    TempDir scratch;
+    ASSERT_EQ(Slownik::LoadFile(scratch.Write("one.slo", std::vector<std::uint8_t>(5, 0)).c_str()),
+              0);
+    Data("slowniki/PL20030923.slo", {0});
+    const std::string settings = SettingsFile();
+    const std::string dictionary = tree.Path() + "/slowniki/PL20030923.slo";
+    Data("Qovant.kfg", std::vector<std::uint8_t>(712, 0));
+    Start();
+    std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Settings file '" + settings + "': it is shorter than the 713-byte record "
+                       "(712 bytes).\nThe built-in settings are used. The file is kept as "
+                       + settings + ".bad when the settings are next saved.\n\nDictionary '"
+                       + dictionary + "': it holds no word list (1 bytes).\nEvery word counts "
+                       "as invalid and the computers find no move; choose another dictionary in "
+                       "OPTIONS.");
+    // Saving keeps the refused file beside.
+    Click(TheStMenu, ID_OPTIONS_OK);
+    EXPECT_EQ(ReadFileBytes(settings + ".bad"), std::vector<std::uint8_t>(712, 0));
+    TheStMenu->Destroy();
+    PumpEvents();
+
+    std::filesystem::remove(settings);
+    std::filesystem::create_directory(settings);
+    Start();
+    told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].find("Settings file '" + settings + "': it is a folder.\nThe built-in "
+                           "settings are used.\n\nDictionary"),
+              0u)
+        << told[0];
+}
+
+TEST_F(StartWindow, MissingDataFolderIsTold)
+{
+    const std::string gone = tree.Path() + "/nowhere";
+    setenv("ZERTANIK_DATA", gone.c_str(), 1);
+    ResetDataFolder();
+    TakeMessageBoxes();
+    StMenu* m = Start();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->IsShown());
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].find("Data folder '" + gone + "': no such folder.\nThe game's pictures, "
+                           "dictionaries and help are missing.\n\nDictionary '" + gone
+                           + "/slowniki/PL20030923.slo'"),
+              0u)
+        << told[0];
+}
+
+TEST_F(StartWindow, SettingsThatCannotBeSavedAreToldOnce)
+{
+    Data("slowniki/PL20030923.slo", TwoWords);
+    StMenu* m = Start();
+    TakeMessageBoxes();
+    ASSERT_EQ(m->WriteSettings(), 0);
+    std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_read);
+    const std::vector<std::uint8_t> before = ReadFileBytes(SettingsFile());
+    SetNameField(m->nameFields[0], "Changed");
+    EXPECT_EQ(m->WriteSettings(), 1);
+    EXPECT_EQ(m->WriteSettings(), 1);
+    EXPECT_EQ(ReadFileBytes(SettingsFile()), before);
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Settings file '" + SettingsFile() + "': can't write it: it is read-only."
+                       "\nThe settings last until the program ends.");
+}
+
+TEST_F(StartWindow, MissingHelpPageIsTold)
+{
+    StMenu* m = Start();
+    TakeMessageBoxes();
+    Click(m->optionsButton, ID_OPTIONS);
+    Click(m->helpButton, ID_HELP);
+    ASSERT_NE(ThePomocFrame, nullptr);
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Help page '" + tree.Path() + "/./html/pomoc.htm': no such file.\n"
+                       "The help window stays empty.");
 }

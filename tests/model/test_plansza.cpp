@@ -76,38 +76,75 @@ TEST(Board, InitClearsTilesSetsAndBorder)
     EXPECT_EQ(border, 64);
 }
 
-TEST(Board, MissingShortAndMisframedFiles)
+TEST(Board, LineEndsAreCrLfOrLf)
 {
     TempDir dir;
-    std::string rows(225, '3');
+    std::string rows(225, '.');
+    rows[0] = '@';            // (1,1)
+    rows[14 * 15 + 14] = '!'; // (15,15)
+    rows[7 * 15 + 7] = 'x';   // (8,8)
+    std::string mixed = Layout(rows, "\n");
+    mixed.replace(mixed.find('\n'), 1, "\r\n"); // one CR LF among LFs
+    const std::string files[] = {Layout(rows), Layout(rows, "\n"), mixed,
+                                 Layout(rows, "\n").substr(0, 16 * 15 - 1)}; // no last LF
+    for (const std::string& text : files) {
+        FileFault fault;
+        EXPECT_EQ(InitPlansza(dir.Write("l.pln", text).c_str(), &fault), 0) << text;
+        EXPECT_EQ(Plansza[1][1].wordMultiplier, 3);
+        EXPECT_EQ(Plansza[15][15].wordMultiplier, 2);
+        EXPECT_EQ(Plansza[8][8].startFlag, 1);
+        int starts = 0;
+        for (int x = 1; x <= 15; ++x)
+            for (int y = 1; y <= 15; ++y)
+                starts += Plansza[x][y].startFlag;
+        EXPECT_EQ(starts, 1);
+    }
+}
 
-    InitPlansza((dir.Path() + "/none.pln").c_str());
-    for (int x = 1; x <= 15; ++x)
-        for (int y = 1; y <= 15; ++y)
-            ExpectPlain(x, y);
+TEST(Board, FileThatGivesNoBoardLeavesItPlainAndSaysWhy)
+{
+    TempDir dir;
+    const std::string good = Layout(std::string(225, '3'));
+    std::string longLine = good;
+    longLine.insert(17 * 4, "3"); // line 5 has 16 characters
+    std::string crOnly = good;
+    for (char& c : crOnly)
+        if (c == '\n')
+            c = '\r';
+    const struct { const char* what; std::string text; const char* reason; } cases[] = {
+        {"short", good.substr(0, 2 * 17 + 5), "it has 3 lines, not 15"},
+        {"empty", "", "it has 0 lines, not 15"},
+        {"sixteen lines", good + "333333333333333\r\n", "it has 16 lines, not 15"},
+        {"a blank line after", good + "\n", "it has 16 lines, not 15"},
+        {"long line", longLine, "line 5 has 16 squares, not 15"},
+        {"CR line ends", crOnly, "it has 1 lines, not 15"},
+        {"huge", std::string(5000, '3'), "it is too long for a layout"},
+    };
+    for (const auto& c : cases) {
+        Plansza[4][4].colourClass = 3;
+        FileFault fault;
+        const std::string path = dir.Write("bad.pln", c.text);
+        EXPECT_EQ(InitPlansza(path.c_str(), &fault), 1) << c.what;
+        EXPECT_EQ(fault.kind, "board layout");
+        EXPECT_EQ(fault.file, path);
+        EXPECT_EQ(fault.what, c.reason) << c.what;
+        for (int x = 1; x <= 15; ++x)
+            for (int y = 1; y <= 15; ++y)
+                ExpectPlain(x, y);
+    }
 
-    // Ends after line 2, character 4: squares after it stay plain, and no
-    // stale byte is repeated into them.
-    const std::string full = Layout(rows);
-    InitPlansza(dir.Write("short.pln", full.substr(0, 2 * 17 + 5)).c_str());
-    EXPECT_EQ(Plansza[1][1].colourClass, 3);
-    EXPECT_EQ(Plansza[15][2].colourClass, 3);
-    EXPECT_EQ(Plansza[5][3].colourClass, 3);
-    ExpectPlain(6, 3);
-    ExpectPlain(15, 15);
-
-    // LF line ends shift later characters; the reader does not resynchronise.
-    std::string lf = Layout(std::string(225, '.'), "\n");
-    lf[16] = '@'; // line 1 character 0 in this file, read as line 0's line end
-    lf[17] = '!'; // read as line 1 character 0
-    InitPlansza(dir.Write("lf.pln", lf).c_str());
-    EXPECT_EQ(Plansza[1][2].wordMultiplier, 2);
-    EXPECT_EQ(Plansza[1][1].wordMultiplier, 1);
+    FileFault fault;
+    EXPECT_EQ(InitPlansza((dir.Path() + "/none.pln").c_str(), &fault), 1);
+    EXPECT_TRUE(fault.missing);
+    EXPECT_EQ(fault.file, dir.Path() + "/none.pln");
+    EXPECT_EQ(InitPlansza(dir.Path().c_str(), &fault), 1);
+    EXPECT_EQ(fault.what, "it is a folder");
+    ExpectPlain(1, 1);
 }
 
 TEST(Board, InstalledLayoutIsSymmetricWithEveryPremium)
 {
-    InitPlansza(SOURCE_DATA_DIR "/dane/normalna.pln");
+    ASSERT_EQ(InitPlansza(SOURCE_DATA_DIR "/dane/normalna.pln"), 0);
     int classes[6] = {}, mult2 = 0, mult3 = 0;
     for (int x = 1; x <= 15; ++x)
         for (int y = 1; y <= 15; ++y) {

@@ -158,27 +158,66 @@ TEST_F(DictionaryTest, WalksStopAtTheLoadedNodes)
     EXPECT_EQ(Slownik::FindChild('a', 2, found), 0);
 }
 
+// node 0, then n nodes of letter 'a' ending words, each with the top-level
+// list as its children; the last one ends the list.
+Bytes LettersAPointingHome(int n)
+{
+    Bytes file(5, 0);
+    for (int i = 1; i <= n; ++i)
+        file.insert(file.end(), {0, 0, 0, 1, std::uint8_t(i == n ? 1 + 90 : 1 + 60)});
+    return file;
+}
+
 TEST_F(DictionaryTest, BadFilesKeepTheDictionaryBefore)
 {
-    ASSERT_EQ(Load(TwoWords), 0);
-
-    Bytes oversized((DictionaryCapacity + 1) * 5, 0);
-    EXPECT_EQ(Load(oversized), 1);
     Bytes badChild = TwoWords;
     badChild[8] = 4; // node 1's children at 4, past the last node
-    EXPECT_EQ(Load(badChild), 1);
     Bytes farChild = TwoWords;
     farChild[6] = 0x7F; // children far outside the array
-    EXPECT_EQ(Load(farChild), 1);
-    EXPECT_EQ(Slownik::Count(), 4);
-    EXPECT_TRUE(Slownik::IsWord("ab"));
-    EXPECT_TRUE(Slownik::IsWord("ac"));
+    // 'a' with the children 'b', then 'b' ending a word: the lookups take the
+    // first 'b' (ab no word) while the cross-checks try both (ab a word).
+    const Bytes twoBs = {0, 0, 0, 0, 0, 0, 0, 0, 2, 1 + 30, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2 + 90};
+    ASSERT_EQ(twoBs.size(), 20u);
+    const Bytes fifteenAs = LettersAPointingHome(15);
+    ASSERT_EQ(fifteenAs.size(), 80u);
+    // A repeat deep in a child list, reached only through a child index.
+    Bytes deepRepeat = TwoWords;
+    deepRepeat[14] = 2; // node 2 'b' ending no word, then node 3 'c'
+    deepRepeat[19] = 2 + 90; // node 3 'b' as well
+    const struct { const char* what; Bytes file; const char* reason; } cases[] = {
+        {"empty", {}, "no word list (0 bytes)"},
+        {"four bytes", {0, 0, 0, 0}, "no word list (4 bytes)"},
+        {"oversized", Bytes((DictionaryCapacity + 1) * 5, 0), "more than 250000 nodes"},
+        {"child past the end", badChild, "node 1 points past the end"},
+        {"child far outside", farChild, "node 1 points past the end"},
+        {"twice b", twoBs, "the list at node 2 holds a letter twice"},
+        {"fifteen a", fifteenAs, "the list at node 1 holds a letter twice"},
+        {"repeat in a child list", deepRepeat, "the list at node 2 holds a letter twice"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Load(TwoWords), 0);
+        FileFault fault;
+        const std::string path = dir.Write("bad.slo", c.file);
+        EXPECT_EQ(Slownik::LoadFile(path.c_str(), &fault), 1) << c.what;
+        EXPECT_EQ(fault.kind, "dictionary") << c.what;
+        EXPECT_EQ(fault.file, path) << c.what;
+        EXPECT_NE(fault.what.find(c.reason), std::string::npos) << c.what << ": " << fault.what;
+        EXPECT_FALSE(fault.missing) << c.what;
+        EXPECT_EQ(Slownik::Count(), 4) << c.what;
+        EXPECT_TRUE(Slownik::IsWord("ab")) << c.what;
+        EXPECT_EQ(Cross("a?"), "bc") << c.what;
+    }
 
-    // A capacity-sized file is accepted.
+    // A capacity-sized file is accepted; each node is a list of its own.
     Bytes full(DictionaryCapacity * 5, 0);
+    for (std::size_t r = 0; r < full.size(); r += 5)
+        full[r + 4] = 1 + 30;
     EXPECT_EQ(Load(full), 0);
     EXPECT_EQ(Slownik::Count(), DictionaryCapacity);
     EXPECT_FALSE(Slownik::IsWord("ab"));
+    // So are lists offering each letter once, also letters sharing a list.
+    EXPECT_EQ(Load(LettersAPointingHome(1)), 0);
+    EXPECT_TRUE(Slownik::IsWord("aaaa"));
 }
 
 TEST_F(DictionaryTest, UnopenableFileKeepsTheWords)
@@ -188,9 +227,20 @@ TEST_F(DictionaryTest, UnopenableFileKeepsTheWords)
     EXPECT_EQ(Slownik::Count(), 0);
     EXPECT_TRUE(Slownik::IsWord("ab"));
     EXPECT_EQ(Cross("a?"), "bc");
-    // A folder opens but cannot be read: refused, nothing changes.
-    EXPECT_EQ(Slownik::LoadFile(dir.Path().c_str()), 1);
-    EXPECT_TRUE(Slownik::IsWord("ac"));
+    FileFault fault;
+    EXPECT_EQ(Slownik::LoadFile(Missing().c_str(), &fault), 1);
+    EXPECT_EQ(fault.file, Missing());
+    EXPECT_TRUE(fault.missing);
+    // A folder or a device is no dictionary: refused, the words stay.
+    const struct { std::string path; const char* reason; } refused[] = {
+        {dir.Path(), "it is a folder"}, {"/dev/zero", "it is not a regular file"}};
+    for (const auto& r : refused) {
+        FileFault f;
+        EXPECT_EQ(Slownik::LoadFile(r.path.c_str(), &f), 1) << r.path;
+        EXPECT_EQ(f.file, r.path);
+        EXPECT_EQ(f.what, r.reason);
+        EXPECT_TRUE(Slownik::IsWord("ac")) << r.path;
+    }
 }
 
 TEST_F(DictionaryTest, FileThatFailsToReadKeepsTheDictionaryBefore)

@@ -37,7 +37,20 @@ TEST_F(SettingsTest, NoUsableSettingsFileKeepsTheDefaults)
             dir.Write("Qovant.kfg", bytes);
         }
         ResetOptions();
-        EXPECT_EQ(ReadSettingsPaths(), c.result) << c.what;
+        FileFault fault;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(ReadSettingsPaths(&fault), c.result) << c.what;
+        const std::string logged = testing::internal::GetCapturedStderr();
+        // A missing file is a first start: silent. A short one is named.
+        const bool missing = c.length == std::size_t(-1);
+        EXPECT_EQ(fault.missing, missing) << c.what;
+        EXPECT_EQ(logged.empty(), c.result == 0 || missing) << c.what << ": " << logged;
+        if (c.result != 0 && !missing) {
+            EXPECT_EQ(fault.file, dir.Path() + "/Qovant.kfg");
+            EXPECT_EQ(logged, "Error: " + fault.Text() + "\n");
+            EXPECT_EQ(fault.what, "it is shorter than the 713-byte record ("
+                                      + std::to_string(c.length) + " bytes)");
+        }
         const bool read = c.result == 0;
         EXPECT_STREQ(BackgroundPath, read ? "a/tlo.JPG" : DefaultBackgroundPath) << c.what;
         EXPECT_STREQ(DictionaryPath, read ? "a/slo.slo" : DefaultDictionaryPath) << c.what;
@@ -54,7 +67,9 @@ TEST_F(SettingsTest, NoUsableSettingsFileKeepsTheDefaults)
 TEST_F(SettingsTest, FileOfNonNulBytesGivesBoundedTexts)
 {
     dir.Write("Qovant.kfg", Bytes(713, 'a'));
-    ASSERT_EQ(ReadSettingsPaths(), 0);
+    FileFault fault;
+    ASSERT_EQ(ReadSettingsPaths(&fault), 0);
+    EXPECT_EQ(fault.what, "its seats are damaged");
     EXPECT_EQ(std::string(BackgroundPath), std::string(99, 'a'));
     EXPECT_EQ(std::string(DictionaryPath), std::string(99, 'a'));
     EXPECT_STREQ(TileFolder, DefaultTileFolder); // 99 characters: too long for the pictures
@@ -139,22 +154,159 @@ TEST_F(SettingsTest, FailedWriteReturnsOneAndKeepsTheOldFile)
     small.rlim_cur = 100;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = WriteSettingsFile(SettingsFilePath, other);
+    FileFault fault;
+    testing::internal::CaptureStderr();
+    const int result = WriteSettingsFile(SettingsFilePath, other, &fault);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
+    const std::string logged = testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(result, 1);
+    // The failure names the settings file, not the new file beside it.
+    EXPECT_EQ(fault.file, path);
+    EXPECT_NE(fault.what.find("can't write it (write: "), std::string::npos) << fault.what;
+    EXPECT_NE(logged.find("'" + path + "'"), std::string::npos) << logged;
+    EXPECT_EQ(logged.find(path + "."), std::string::npos) << logged;
     EXPECT_EQ(ReadFileBytes(path), Stored);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
 
     EXPECT_EQ(WriteSettingsFile(Logical("missing/Qovant.kfg").c_str(), other), 1);
     EXPECT_FALSE(fs::exists(dir.Path() + "/missing"));
-    // A folder in the way of the rename.
+    // A folder in the way, and a read-only file (refused also when the
+    // superuser could write it): nothing changes.
     fs::create_directory(dir.Path() + "/busy");
     dir.Write("busy/x", Bytes{1});
-    EXPECT_EQ(WriteSettingsFile(Logical("busy").c_str(), other), 1);
+    EXPECT_EQ(WriteSettingsFile(Logical("busy").c_str(), other, &fault), 1);
+    EXPECT_EQ(fault.what, "can't write it: it is a folder");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(WriteSettingsFile(SettingsFilePath, other, &fault), 1);
+    EXPECT_EQ(fault.Text(), "settings file '" + path + "': can't write it: it is read-only");
+    EXPECT_EQ(ReadFileBytes(path), Stored);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
 
     EXPECT_EQ(WriteSettingsFile(SettingsFilePath, other), 0);
     EXPECT_EQ(ReadFileBytes(path)[0], 'n');
+}
+
+TEST_F(SettingsTest, RefusedFileIsKeptBesideBeforeItIsReplaced)
+{
+    Bytes badSeat = Stored;
+    badSeat[701] = 9;
+    Bytes oneShort = Stored;
+    oneShort.pop_back();
+    const Ustawienia fresh = DecodeSettings(Stored.data(), Stored.size());
+    const std::string path = dir.Path() + "/Qovant.kfg", bad = path + ".bad";
+    for (const Bytes& refused : {oneShort, badSeat, Bytes{}}) {
+        fs::remove(bad);
+        dir.Write("Qovant.kfg", refused);
+        ASSERT_EQ(WriteSettingsFile(SettingsFilePath, fresh), 0);
+        EXPECT_EQ(ReadFileBytes(bad), refused);
+        EXPECT_EQ(ReadFileBytes(path), Stored);
+    }
+    // A whole record is replaced without a copy; an older copy stays.
+    fs::remove(bad);
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, fresh), 0);
+    EXPECT_FALSE(fs::exists(bad));
+    dir.Write("Qovant.kfg.bad", Bytes{7});
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, fresh), 0);
+    EXPECT_EQ(ReadFileBytes(bad), Bytes{7});
+}
+
+TEST_F(SettingsTest, SymbolicLinkIsWrittenThrough)
+{
+    const Ustawienia fresh = DecodeSettings(Stored.data(), Stored.size());
+    const std::string target = dir.Write("kept/real.kfg", Bytes(713, 0));
+    const std::string link = dir.Path() + "/Qovant.kfg";
+    for (const std::string& to : {std::string("kept/real.kfg"), target}) { // relative, absolute
+        fs::remove(link);
+        fs::create_symlink(to, link);
+        ASSERT_EQ(WriteSettingsFile(SettingsFilePath, fresh), 0) << to;
+        EXPECT_TRUE(fs::is_symlink(link)) << to;
+        EXPECT_EQ(ReadFileBytes(target), Stored) << to;
+        dir.Write("kept/real.kfg", Bytes(713, 0));
+    }
+    // A link to a file not made yet makes that file.
+    fs::remove(target);
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, fresh), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(target), Stored);
+}
+
+class PerUserSettings : public SettingsTest {
+protected:
+    void SetUp() override
+    {
+        SettingsTest::SetUp();
+        const char* xdg = std::getenv("XDG_CONFIG_HOME");
+        const char* home = std::getenv("HOME");
+        savedXdg = xdg ? xdg : "";
+        savedHome = home ? home : "";
+        hadXdg = xdg != nullptr;
+        setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir.Path(), fs::perms::owner_all);
+        if (hadXdg)
+            setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+        setenv("HOME", savedHome.c_str(), 1);
+        SettingsTest::TearDown();
+    }
+    // The data folder as an install leaves it: not writable.
+    void ReadOnlyDataFolder() const
+    {
+        fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec
+                                        | fs::perms::group_read | fs::perms::group_exec);
+    }
+
+    TempDir config;
+    std::string savedXdg, savedHome;
+    bool hadXdg = false;
+};
+
+TEST_F(PerUserSettings, ReadOnlyDataFolderSendsTheSettingsToTheUsersFile)
+{
+    const std::string shipped = dir.Write("Qovant.kfg", SettingsFile("shipped", "f"));
+    ReadOnlyDataFolder();
+    const std::string user = config.Path() + "/zertanik/Qovant.kfg";
+
+    // No file of the user's yet: the data folder's is read.
+    ASSERT_EQ(ReadSettingsPaths(), 0);
+    EXPECT_STREQ(BackgroundPath, "shipped");
+    // Written to the user's file, its folder made; the data folder's stays.
+    const Ustawienia mine = DecodeSettings(SettingsFile("mine", "f").data(), 713);
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, mine), 0);
+    EXPECT_EQ(ReadFileBytes(user), SettingsFile("mine", "f"));
+    EXPECT_EQ(ReadFileBytes(shipped), SettingsFile("shipped", "f"));
+    ASSERT_EQ(ReadSettingsPaths(), 0);
+    EXPECT_STREQ(BackgroundPath, "mine");
+
+    // Without XDG_CONFIG_HOME the user's file is under ~/.config.
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", config.Path().c_str(), 1);
+    EXPECT_EQ(UserFilePath(SettingsFilePath), config.Path() + "/.config/zertanik/Qovant.kfg");
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, mine), 0);
+    EXPECT_EQ(ReadFileBytes(config.Path() + "/.config/zertanik/Qovant.kfg"),
+              SettingsFile("mine", "f"));
+}
+
+TEST_F(PerUserSettings, WritableDataFolderKeepsTheSettings)
+{
+    // A build tree: the data folder is used even when a user's file exists.
+    config.Write("zertanik/Qovant.kfg", SettingsFile("user", "f"));
+    dir.Write("Qovant.kfg", SettingsFile("tree", "f"));
+    ASSERT_EQ(ReadSettingsPaths(), 0);
+    EXPECT_STREQ(BackgroundPath, "tree");
+    const Ustawienia mine = DecodeSettings(SettingsFile("mine", "f").data(), 713);
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, mine), 0);
+    EXPECT_EQ(ReadFileBytes(dir.Path() + "/Qovant.kfg"), SettingsFile("mine", "f"));
+    EXPECT_EQ(ReadFileBytes(config.Path() + "/zertanik/Qovant.kfg"), SettingsFile("user", "f"));
+    // Paths outside the installation folder are never mapped.
+    ReadOnlyDataFolder();
+    EXPECT_EQ(UserFilePath("/tmp/x.kfg"), "");
+    EXPECT_EQ(WrittenFileWritePath("/tmp/x.kfg"), "/tmp/x.kfg");
 }

@@ -58,22 +58,27 @@ TEST_F(StyleTest, BadStyleChangesNothing)
     shortFile.resize(711);
     std::memset(background.data(), 'b', 100);
     std::memset(folder.data() + 200, 'f', 100);
-    const struct { const char* what; Bytes bytes; } cases[] = {
-        {"empty", {}},
-        {"paths only", Bytes(good.begin(), good.begin() + 300)},
-        {"no highlight blue", shortFile},
-        {"background without NUL", background},
-        {"folder without NUL", folder},
-        {"folder too long", StyleBytes("b", std::string(MaxTileFolder + 1, 'f'))},
-        {"empty folder", StyleBytes("b", "")},
-        {"empty background", StyleBytes("", "graf/plansza/noc")}};
+    const struct { const char* what; Bytes bytes; const char* reason; } cases[] = {
+        {"empty", {}, "it is shorter than a style (0 of 712 bytes)"},
+        {"paths only", Bytes(good.begin(), good.begin() + 300),
+         "it is shorter than a style (300 of 712 bytes)"},
+        {"no highlight blue", shortFile, "it is shorter than a style (711 of 712 bytes)"},
+        {"background without NUL", background, "its background picture path is empty or damaged"},
+        {"folder without NUL", folder, "its picture folder path is empty or damaged"},
+        {"folder too long", StyleBytes("b", std::string(MaxTileFolder + 1, 'f')),
+         "its picture folder path is too long"},
+        {"empty folder", StyleBytes("b", ""), "its picture folder path is empty or damaged"},
+        {"empty background", StyleBytes("", "graf/plansza/noc"),
+         "its background picture path is empty or damaged"}};
     for (const auto& c : cases) {
         const std::string path = dir.Write("style/bad.tmt", c.bytes);
         Ustawienia style;
         std::strcpy(style.TileFolder, "kept");
         EXPECT_EQ(ReadStyleFile(path.c_str(), style), 1) << c.what;
         EXPECT_STREQ(style.TileFolder, "kept") << c.what;
-        EXPECT_EQ(ApplyStyleFile(path.c_str()), 1) << c.what;
+        FileFault fault;
+        EXPECT_EQ(ApplyStyleFile(path.c_str(), &fault), 1) << c.what;
+        EXPECT_EQ(fault.Text(), "style file '" + path + "': " + c.reason) << c.what;
         ExpectOptionsUnchanged();
     }
     EXPECT_EQ(ApplyStyleFile((dir.Path() + "/style/missing.tmt").c_str()), 1);
