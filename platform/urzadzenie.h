@@ -27,3 +27,9 @@ void SetActiveWindow(wxWindow* window);
 class wxTopLevelWindow;
 class wxSize;
 void KeepClientSize(wxTopLevelWindow* window, const wxSize& size);
+
+// Raises window, shown, and waits until the toolkit has painted it once (at
+// most timeoutMs), so what is drawn into it from now on reaches the screen
+// even inside a long handler. Only the toolkit's own events are processed
+// meanwhile: input waits. False when no paint came in time.
+bool BringOnScreen(wxTopLevelWindow* window, int timeoutMs = 1000);

@@ -43,6 +43,7 @@ void CopyMessage(char* line, const char* text)
 GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
 {
     Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
+    frontBuffer.Create(GameWindowSize.x, GameWindowSize.y, -1);
 
     tura = TheGra ? Tura(*TheGra) : Tura{};
     CopyMessage(hintLine1, "The first word must cross");

@@ -1,12 +1,11 @@
 #include "tests/gui/gui_support.h"
+#include "tests/gui/ekran_x.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/image.h>
 
 #include "model/opcje.h"
@@ -122,13 +121,6 @@ int DialogsAnswered() { return answered; }
 
 wxColour ClientPixel(wxWindow* window, int x, int y)
 {
-    // Copy the pixel off the window into a bitmap and read it there.
-    wxBitmap one(1, 1, 24);
-    {
-        wxClientDC client(window);
-        wxMemoryDC mem(one);
-        mem.Blit(0, 0, 1, 1, &client, x, y);
-    }
-    const wxImage image = one.ConvertToImage();
-    return wxColour(image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0));
+    const wxImage one = ScreenArea(wxRect(window->ClientToScreen(wxPoint(x, y)), wxSize(1, 1)));
+    return wxColour(one.GetRed(0, 0), one.GetGreen(0, 0), one.GetBlue(0, 0));
 }

@@ -41,5 +41,5 @@ void AnswerNextDialog(int id, std::function<void(wxDialog*)> act = {});
 int NextDialogAnswer(wxDialog* dialog);
 int DialogsAnswered();
 
-// The colour of the window's client pixel (x, y), read back from the screen.
+// The colour of the window's client pixel (x, y) as the X server shows it.
 wxColour ClientPixel(wxWindow* window, int x, int y);
