@@ -31,6 +31,16 @@ void KeepClientSize(wxTopLevelWindow* window, const wxSize& size)
 {
     if (window->GetClientSize() != size)
         window->SetClientSize(size);
+    // A window manager frames the window once it is shown, and the toolkit
+    // then takes the frame's room from the client area: give it back.
+    window->Bind(wxEVT_SIZE, [window, size](wxSizeEvent& event) {
+        event.Skip();
+        if (window->GetClientSize() != size)
+            window->CallAfter([window, size] {
+                if (window->GetClientSize() != size)
+                    window->SetClientSize(size);
+            });
+    });
 }
 
 bool BringOnScreen(wxTopLevelWindow* window, int timeoutMs)

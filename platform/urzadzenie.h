@@ -21,7 +21,8 @@ void SetActiveWindow(wxWindow* window);
 
 // The handheld's windows filled the screen below its title bar, with the
 // shell's command bar outside them. On the desktop a window's client area is
-// kept at the size every coordinate of the game counts on. (Setting a hidden
+// kept at the size every coordinate of the game counts on, also when a
+// window manager's frame would take room from it later. (Setting a hidden
 // fixed-size window to the size it already has would collapse it to 1 by 1
 // pixel when shown, so only a real change is made.)
 class wxTopLevelWindow;

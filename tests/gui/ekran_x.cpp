@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <wx/utils.h>
@@ -67,6 +68,25 @@ wxRect ClientOnScreen(const wxWindow* window)
 }
 
 wxImage ShownClientArea(const wxWindow* window) { return ScreenArea(ClientOnScreen(window)); }
+
+bool WindowManagerRunning()
+{
+    Display* dpy = ToolkitDisplay();
+    const Atom check = XInternAtom(dpy, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None)
+        return false;
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(dpy, DefaultRootWindow(dpy), check, 0, 1, False,
+                                          XA_WINDOW, &type, &format, &items, &after, &data) ==
+                           Success &&
+                       items == 1;
+    if (data)
+        XFree(data);
+    return found;
+}
 
 std::uint64_t PixelHash(const wxImage& image)
 {

@@ -20,6 +20,9 @@ wxRect ClientOnScreen(const wxWindow* window);
 // The client area of window as the screen shows it now.
 wxImage ShownClientArea(const wxWindow* window);
 
+// Whether a window manager has announced itself on the root window.
+bool WindowManagerRunning();
+
 // A checksum of an image's pixels, to tell frames apart.
 std::uint64_t PixelHash(const wxImage& image);
 
