@@ -39,9 +39,11 @@ public:
     void LoadBitmaps();
 
     // Drawing and stylus input
+    // Copies the front buffer to the screen, the dragged tile over it.
     void OnPaint(wxPaintEvent& event);
-    // Full repaint composed in ScreenBuffer and copied to the window; the
-    // background layer only when background is true.
+    // Full repaint composed in ScreenBuffer and copied to the window's front
+    // buffer, shown at the next paint; the background layer only when
+    // background is true.
     void Redraw(bool background);
     // Tiles the background inside (0, 0, 240, 270) and whatever clipping the
     // caller set; leaves the device context with no clipping at all.
