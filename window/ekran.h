@@ -5,9 +5,10 @@
 // context on that buffer; when it is released, the area it was opened for is
 // invalidated (the whole window unless it is told less: the device context
 // keeps no reliable account of what its blits and pictures touched), and the
-// paint handler copies the buffer there in the toolkit's paint cycle. The toolkit then draws the window's buttons over it, and
-// nothing is drawn outside the window. Call Update() on the window where a
-// drawing must be seen at once, not when the handler returns.
+// paint handler copies the buffer there in the toolkit's paint cycle. The
+// toolkit then draws the window's buttons over it, and nothing is drawn
+// outside the window. Call Update() on the window where a drawing must be
+// seen at once, not when the handler returns.
 #pragma once
 
 #include <wx/dcmemory.h>

@@ -63,10 +63,11 @@ wxPoint Centre(const wxWindow* w) { return w->GetPosition() + w->GetSize() / 2; 
 ::testing::AssertionResult SamePixels(const wxImage& a, const wxImage& b, const wxRect& area)
 {
     for (int y = area.y; y < area.GetBottom(); ++y)
-        for (int x = area.x; x < area.GetRight(); ++x)
-            if (auto same = Near(a, {x, y}, wxColour(b.GetRed(x, y), b.GetGreen(x, y), b.GetBlue(x, y)), 4);
-                !same)
+        for (int x = area.x; x < area.GetRight(); ++x) {
+            const wxColour other(b.GetRed(x, y), b.GetGreen(x, y), b.GetBlue(x, y));
+            if (auto same = Near(a, {x, y}, other, 4); !same)
                 return same;
+        }
     return ::testing::AssertionSuccess();
 }
 
@@ -134,9 +135,8 @@ TEST_F(StartOnScreen, NothingIsDrawnOutsideTheWindows)
         for (int x = 0; x < after.GetWidth(); ++x) {
             if (startRect.Contains(x, y) || gameRect.Contains(x, y))
                 continue;
-            if (!Near(after, {x, y},
-                      wxColour(before.GetRed(x, y), before.GetGreen(x, y), before.GetBlue(x, y)), 0)
-                && changed++ == 0)
+            const wxColour was(before.GetRed(x, y), before.GetGreen(x, y), before.GetBlue(x, y));
+            if (!Near(after, {x, y}, was, 0) && changed++ == 0)
                 first = {x, y};
         }
     EXPECT_EQ(changed, 0) << "first at (" << first.x << ", " << first.y << ")";
@@ -304,9 +304,9 @@ TEST_F(ScreenOfTheGame, GoBarCoversTheNextRackRightAfterPass)
     for (int s = 0; s < RackSlots; ++s)
         EXPECT_FALSE(Near(atOnce, RackPoint(s), TileColour('z'))) << "slot " << s;
     const wxImage later = Settled();
+    const wxColour go = PictureColour(*frame->buttonBitmaps[GraFrame::BtnGo]);
     for (int s = 0; s < RackSlots; ++s)
-        EXPECT_TRUE(Near(later, RackPoint(s), PictureColour(*frame->buttonBitmaps[GraFrame::BtnGo])))
-            << "slot " << s;
+        EXPECT_TRUE(Near(later, RackPoint(s), go)) << "slot " << s;
 }
 
 TEST_F(ScreenOfTheGame, WholeHintLinesAfterABlankGetsItsLetter)
