@@ -10,16 +10,33 @@ int openCanvases = 0;
 
 } // namespace
 
-FrontCanvas::FrontCanvas(GraFrame* frame, const wxRect& changed)
-    : wxMemoryDC(frame->frontBuffer), frame_(frame), changed_(changed)
+FrontCanvas::FrontCanvas(GraFrame* frame) : wxMemoryDC(frame->frontBuffer), frame_(frame)
 {
     wxASSERT_MSG(openCanvases == 0, "a second canvas on the front buffer");
     ++openCanvases;
+}
+
+FrontCanvas::FrontCanvas(GraFrame* frame, const wxRect& changed) : FrontCanvas(frame)
+{
+    Changed(changed);
+}
+
+void FrontCanvas::Changed(const wxRect& area)
+{
+    if (!area.IsEmpty())
+        changed_ = changed_.IsEmpty() ? area : changed_.Union(area);
 }
 
 FrontCanvas::~FrontCanvas()
 {
     SelectObject(wxNullBitmap);
     --openCanvases;
-    frame_->RefreshRect(changed_, false);
+    const wxRect window(frame_->frontBuffer.GetSize());
+    frame_->RefreshRect(changed_.IsEmpty() ? window : changed_.Intersect(window), false);
+}
+
+void Touched(wxDC& dc, const wxRect& area)
+{
+    if (auto* canvas = dynamic_cast<FrontCanvas*>(&dc))
+        canvas->Changed(area);
 }

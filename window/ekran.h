@@ -2,13 +2,15 @@
 //
 // Every drawing goes into the window's front buffer, a bitmap of the window's
 // size that holds what the window shows. A FrontCanvas is a memory device
-// context on that buffer; when it is released, the area it was opened for is
-// invalidated (the whole window unless it is told less: the device context
-// keeps no reliable account of what its blits and pictures touched), and the
-// paint handler copies the buffer there in the toolkit's paint cycle. The
-// toolkit then draws the window's buttons over it, and nothing is drawn
-// outside the window. Call Update() on the window where a drawing must be
-// seen at once, not when the handler returns.
+// context on that buffer; when it is released, the area drawn on is
+// invalidated, and the paint handler copies the buffer there in the toolkit's
+// paint cycle. The toolkit then draws the window's buttons over it, and
+// nothing is drawn outside the window. Call Update() on the window where a
+// drawing must be seen at once, not when the handler returns.
+//
+// The device context keeps no account of what its blits and pictures touch,
+// so the drawing functions report their areas (Touched); a canvas that got
+// no report invalidates the whole window.
 #pragma once
 
 #include <wx/dcmemory.h>
@@ -17,8 +19,12 @@ class GraFrame;
 
 class FrontCanvas : public wxMemoryDC {
 public:
-    explicit FrontCanvas(GraFrame* frame, const wxRect& changed = wxRect(0, 0, 240, 270));
+    explicit FrontCanvas(GraFrame* frame);
+    // A canvas for a drawing of its own in the area changed.
+    FrontCanvas(GraFrame* frame, const wxRect& changed);
     ~FrontCanvas() override;
+
+    void Changed(const wxRect& area);
     FrontCanvas(const FrontCanvas&) = delete;
     FrontCanvas& operator=(const FrontCanvas&) = delete;
 
@@ -26,3 +32,7 @@ private:
     GraFrame* frame_;
     wxRect changed_;
 };
+
+// Reports area as drawn on when dc is a FrontCanvas; any other device
+// context needs no report.
+void Touched(wxDC& dc, const wxRect& area);

@@ -8,6 +8,7 @@
 #include "model/opcje.h"
 #include "model/plansza.h"
 #include "platform/urzadzenie.h"
+#include "window/ekran.h"
 #include "window/tlo.h"
 
 const wxSize GameWindowSize(240, 270);
@@ -30,8 +31,10 @@ wxEND_EVENT_TABLE()
 
 void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y)
 {
-    if (bitmap && bitmap->IsOk())
-        dc.DrawBitmap(*bitmap, x, y, false);
+    if (!bitmap || !bitmap->IsOk())
+        return;
+    dc.DrawBitmap(*bitmap, x, y, false);
+    Touched(dc, wxRect(wxPoint(x, y), bitmap->GetSize()));
 }
 
 void CopyMessage(char* line, const char* text)

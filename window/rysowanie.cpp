@@ -123,7 +123,7 @@ void GraFrame::ComposeFront(bool background)
         return;
     wxMemoryDC buffer(ScreenBuffer);
     ComposeScreen(buffer, background);
-    FrontCanvas window(this);
+    FrontCanvas window(this, wxRect(GameWindowSize));
     window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
     frontComposed = true;
 }
@@ -148,6 +148,9 @@ void GraFrame::Redraw(bool background) { ComposeFront(background); }
 
 void GraFrame::PaintBackground(wxDC& dc)
 {
+    wxRect clip;
+    dc.GetClippingBox(clip);
+    Touched(dc, clip.IsEmpty() ? wxRect(GameWindowSize) : clip.Intersect(wxRect(GameWindowSize)));
     TileBackground(dc, backgroundBitmap.get(), GetClientSize());
     dc.DestroyClippingRegion();
 }
@@ -166,6 +169,7 @@ void GraFrame::DrawPlansza(wxDC& dc)
         DrawPlacedMarks(board);
     }
     dc.Blit(0, 0, BoardPixels, BoardPixels, &board, 0, 0, wxCOPY, false);
+    Touched(dc, wxRect(0, 0, BoardPixels, BoardPixels));
 }
 
 void GraFrame::DrawPlacedMarks(wxDC& dc)
@@ -255,9 +259,13 @@ void GraFrame::DrawInfo(wxDC& dc)
     UseFont(dc, 8, ToColour(TextColour));
     dc.SetClippingRegion(StatusArea);
     PaintBackground(dc);
-    dc.DrawText(ToWx(statusLine), 3, 247);
+    const wxString status = ToWx(statusLine);
+    dc.DrawText(status, 3, 247);
+    Touched(dc, wxRect(wxPoint(3, 247), dc.GetTextExtent(status)));
     if (boardView)
         return;
+    // The player list, the bag and the hint lines.
+    Touched(dc, wxRect(0, 0, GameWindowSize.x, PlayerListArea.GetBottom() + 1));
 
     dc.SetClippingRegion(PlayerListArea);
     PaintBackground(dc);
