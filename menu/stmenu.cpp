@@ -320,6 +320,8 @@ void StMenu::OnStart(wxCommandEvent&)
     TheGraFrame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
     TheGraFrame->Show(true);
     TheGraFrame->Redraw(true);
+    // In front and on the screen before any computer turn draws into it.
+    BringOnScreen(TheGraFrame);
     if (gra->player[gra->current]->computer)
         ComputerTurn(gra);
     // A game window closed during the opening turns has shown this window again.

@@ -21,9 +21,16 @@ void SetActiveWindow(wxWindow* window);
 
 // The handheld's windows filled the screen below its title bar, with the
 // shell's command bar outside them. On the desktop a window's client area is
-// kept at the size every coordinate of the game counts on. (Setting a hidden
+// kept at the size every coordinate of the game counts on, also when a
+// window manager's frame would take room from it later. (Setting a hidden
 // fixed-size window to the size it already has would collapse it to 1 by 1
 // pixel when shown, so only a real change is made.)
 class wxTopLevelWindow;
 class wxSize;
 void KeepClientSize(wxTopLevelWindow* window, const wxSize& size);
+
+// Raises window, shown, and waits until the toolkit has painted it once (at
+// most timeoutMs), so what is drawn into it from now on reaches the screen
+// even inside a long handler. Only the toolkit's own events are processed
+// meanwhile: input waits. False when no paint came in time.
+bool BringOnScreen(wxTopLevelWindow* window, int timeoutMs = 1000);

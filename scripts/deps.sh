@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libwxgtk3.2-dev libgtest-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core libx11-dev openbox
   clang-14 libclang-rt-14-dev
   wpolish wamerican
 )

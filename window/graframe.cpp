@@ -15,6 +15,7 @@
 #include "platform/instalacja.h"
 #include "platform/komunikat.h"
 #include "platform/urzadzenie.h"
+#include "window/ekran.h"
 #include "window/tlo.h"
 
 const wxSize GameWindowSize(240, 270);
@@ -39,8 +40,10 @@ wxEND_EVENT_TABLE()
 
 void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y)
 {
-    if (bitmap && bitmap->IsOk())
-        dc.DrawBitmap(*bitmap, x, y, false);
+    if (!bitmap || !bitmap->IsOk())
+        return;
+    dc.DrawBitmap(*bitmap, x, y, false);
+    Touched(dc, wxRect(wxPoint(x, y), bitmap->GetSize()));
 }
 
 namespace {
@@ -90,6 +93,7 @@ void CopyMessage(char* line, const char* text)
 GraFrame::GraFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style)
 {
     Create(nullptr, wxID_ANY, title, pos, size, style, "frame");
+    frontBuffer.Create(GameWindowSize.x, GameWindowSize.y, -1);
 
     tura = TheGra ? Tura(*TheGra) : Tura{};
     CopyMessage(hintLine1, "The first word must cross");

@@ -39,9 +39,11 @@ public:
     void LoadBitmaps();
 
     // Drawing and stylus input
+    // Copies the front buffer to the screen, the dragged tile over it.
     void OnPaint(wxPaintEvent& event);
-    // Full repaint composed in ScreenBuffer and copied to the window; the
-    // background layer only when background is true.
+    // Full repaint composed in ScreenBuffer and copied to the window's front
+    // buffer, shown at the next paint; the background layer only when
+    // background is true.
     void Redraw(bool background);
     // Tiles the background inside (0, 0, 240, 270) and whatever clipping the
     // caller set; leaves the device context with no clipping at all.
@@ -152,6 +154,11 @@ public:
 
     wxMenuBar* menuBar = nullptr;
 
+    // What the window shows (window/ekran.h); composed whole at the first
+    // paint or Redraw, and changed only by drawing into it.
+    wxBitmap frontBuffer;
+    bool frontComposed = false;
+
 private:
     // Drawing and stylus input: helpers.
     const wxBitmap* TilePicture(Tile t) const;
@@ -161,7 +168,8 @@ private:
     const wxBitmap* SquareTilePicture(const Pole& p) const;
     void DrawSquare(wxDC& dc, int x, int y) const;
     void ComposeScreen(wxDC& dc, bool background);
-    void RestoreDragOverlay();
+    // A full repaint into the front buffer.
+    void ComposeFront(bool background);
     Stojak* ShownRack() const;
     bool CurrentIsComputer() const;
     void OnRightPress(int x, int y);
@@ -182,8 +190,8 @@ extern wxFrame* TheStartWindow;
 // pending move, then plays, exchanges or passes, which hands the turn on.
 void ComputerTurn(Gra* game);
 // The pause before a computer turn that follows another in a game without
-// humans, in milliseconds (50; tests may set 0).
-extern int ComputerPauseMs;
+// humans, in milliseconds, so the game can be watched (0 in a soak).
+inline int ComputerTurnPauseMs = 50;
 
 // Draws bitmap at (x, y) when it holds a picture: a picture that failed to
 // load is never drawn.

@@ -1,7 +1,6 @@
 #include "window/obraz_przeciagania.h"
 
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
+#include <wx/dc.h>
 #include <wx/window.h>
 
 TileDragImage::TileDragImage(const wxBitmap* picture)
@@ -44,37 +43,35 @@ void TileDragImage::Move(const wxPoint& pos)
 {
     if (pos == pos_)
         return;
-    const bool wasShown = shown_;
-    Hide();
+    Invalidate();
     pos_ = pos;
-    if (wasShown)
-        Show();
+    Invalidate();
 }
 
 void TileDragImage::Show()
 {
     if (shown_ || !window_ || !picture_.IsOk())
         return;
-    const wxPoint at = Corner();
-    const int w = picture_.GetWidth(), h = picture_.GetHeight();
-    if (!saved_.IsOk() || saved_.GetWidth() != w || saved_.GetHeight() != h)
-        saved_.Create(w, h, -1);
-    wxClientDC window(window_);
-    {
-        wxMemoryDC under(saved_);
-        under.Blit(0, 0, w, h, &window, at.x, at.y, wxCOPY, false);
-    }
-    window.DrawBitmap(picture_, at.x, at.y, false);
     shown_ = true;
+    Invalidate();
 }
 
 void TileDragImage::Hide()
 {
     if (!shown_)
         return;
+    Invalidate();
     shown_ = false;
-    const wxPoint at = Corner();
-    wxClientDC window(window_);
-    wxMemoryDC under(saved_);
-    window.Blit(at.x, at.y, saved_.GetWidth(), saved_.GetHeight(), &under, 0, 0, wxCOPY, false);
+}
+
+void TileDragImage::Paint(wxDC& dc) const
+{
+    if (shown_ && picture_.IsOk())
+        dc.DrawBitmap(picture_, Corner(), false);
+}
+
+void TileDragImage::Invalidate() const
+{
+    if (shown_ && window_ && picture_.IsOk())
+        window_->RefreshRect(wxRect(Corner(), picture_.GetSize()), false);
 }

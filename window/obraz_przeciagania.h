@@ -1,14 +1,15 @@
 // The picture of a dragged tile that follows the stylus over the game window.
 //
-// It is drawn straight onto the window: before drawing it saves the window
-// pixels it covers and puts them back when it is hidden, so every drawing
-// under it must be done while it is hidden. The mouse is captured from
-// BeginDrag to EndDrag.
+// It is an overlay: the window's paint handler draws it over the front
+// buffer at its place, so it never touches what lies under it. Showing,
+// hiding or moving it invalidates the squares it covers. The mouse is
+// captured from BeginDrag to EndDrag.
 #pragma once
 
 #include <wx/bitmap.h>
 #include <wx/gdicmn.h>
 
+class wxDC;
 class wxWindow;
 
 class TileDragImage {
@@ -25,22 +26,22 @@ public:
     void EndDrag();
     // The framework took the mouse away: EndDrag must not release it.
     void CaptureLost() { captured_ = false; }
-    // Puts the picture under the pointer at pos (window pixels); a shown
-    // picture is drawn again there.
+    // Puts the picture under the pointer at pos (window pixels).
     void Move(const wxPoint& pos);
     void Show();
     void Hide();
-    // The window was painted over: the picture is gone and the pixels saved
-    // under it are stale, so it counts as hidden without restoring them.
-    void Forget() { shown_ = false; }
+    // Draws the picture, when shown, into the window's paint device context.
+    void Paint(wxDC& dc) const;
 
     bool IsShown() const { return shown_; }
     // Top left corner of the picture in window pixels.
     wxPoint Corner() const { return pos_ - hotspot_; }
 
 private:
+    // Asks the window to repaint the picture's place.
+    void Invalidate() const;
+
     wxBitmap picture_;
-    wxBitmap saved_; // the window pixels under the shown picture
     wxWindow* window_ = nullptr;
     wxPoint hotspot_;
     wxPoint pos_;

@@ -7,16 +7,14 @@
 // every caller tests the pending and game-over flags again afterwards.
 #include <climits>
 
-#include <wx/dcclient.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include "model/gra.h"
 #include "model/opcje.h"
 #include "model/plansza.h"
+#include "window/ekran.h"
 #include "window/graframe.h"
-
-int ComputerPauseMs = 50;
 
 namespace {
 
@@ -67,10 +65,12 @@ void Gra::NextPlayer()
     // Consecutive computer turns in a game without humans: let the board be
     // seen between them.
     if (humans == 0 && IsComputer(*this, Mover(*this))) {
-        if (TheGraFrame)
+        if (TheGraFrame) {
             TheGraFrame->Redraw(false);
-        if (ComputerPauseMs > 0)
-            wxMilliSleep(ComputerPauseMs);
+            TheGraFrame->Update();
+        }
+        if (ComputerTurnPauseMs > 0)
+            wxMilliSleep(ComputerTurnPauseMs);
     }
     ComputerTurn(this);
 }
@@ -125,7 +125,7 @@ void GraFrame::AskAcceptWord()
     }
     putButton->Hide();
     viewButton->Hide();
-    wxClientDC dc(this);
+    FrontCanvas dc(this);
     DrawPlansza(dc);
     CopyMessage(statusLine, "Accept this word?");
     dc.SetClippingRegion(3, 242, 240, 30);
@@ -141,7 +141,7 @@ void GraFrame::EndAcceptPrompt()
     statusLine[0] = 0;
     yesButton->Hide();
     noButton->Hide();
-    wxClientDC dc(this);
+    FrontCanvas dc(this);
     dc.SetClippingRegion(3, 242, 240, 30);
     putButton->Show();
     viewButton->Show();
@@ -279,7 +279,7 @@ void GraFrame::AcceptWord()
     if (CreditMove(Mover(*TheGra)))
         return;
     {
-        wxClientDC dc(this);
+        FrontCanvas dc(this);
         DrawPlansza(dc);
         DrawInfo(dc);
     }
@@ -329,7 +329,7 @@ void GraFrame::ChallengeWord()
         ResetTurn();
     }
     {
-        wxClientDC dc(this);
+        FrontCanvas dc(this);
         DrawPlansza(dc);
         DrawStojak(dc);
         DrawExchangeSlots(dc);

@@ -2,9 +2,9 @@
 // the steps that lay tiles on the board and take them back.
 #include <utility>
 
-#include <wx/dcclient.h>
 
 #include "model/litery.h"
+#include "window/ekran.h"
 #include "window/graframe.h"
 
 namespace {
@@ -56,7 +56,7 @@ void GraFrame::PlaceTile(int x, int y)
             OnToggleBoardView(none);
         }
         if (!boardView) {
-            wxClientDC window(this);
+            FrontCanvas window(this);
             RefreshLetterPicker(window);
         }
     }
@@ -86,7 +86,7 @@ int GraFrame::TakeBackLastTile()
         if (tura.blankCount > 0)
             --tura.blankCount;
         if (!boardView) {
-            wxClientDC window(this);
+            FrontCanvas window(this);
             RefreshLetterPicker(window);
         }
     }
@@ -138,7 +138,7 @@ int GraFrame::HitTestRack(int x, int y)
     if (!boardView || !SquareAt(x, y, q) || !MovePlacedTileLast(q.x, q.y))
         return -1;
     const int r = TakeBackLastTile();
-    wxClientDC window(this);
+    FrontCanvas window(this);
     DrawPlansza(window);
     return r;
 }
@@ -154,14 +154,14 @@ void GraFrame::ReturnExchangeTile(int slot)
     rack->slots[r] = tura.exchangeSlots[slot];
     tura.exchangeSlots[slot] = 0;
     --tura.exchangeCount;
-    wxClientDC window(this);
+    FrontCanvas window(this);
     DrawExchangeSlots(window);
 }
 
 void GraFrame::RefreshExchangeSlots()
 {
     exchangeButton->Enable(tura.exchangeCount > 0);
-    wxClientDC window(this);
+    FrontCanvas window(this);
     DrawExchangeSlots(window);
 }
 
@@ -181,16 +181,19 @@ void GraFrame::OnMouse(wxMouseEvent& event)
         if (DragState == DragPressed) {
             // A tap: the letter stays where the press left it.
             DragState = DragIdle;
-            wxClientDC window(this);
+            FrontCanvas window(this);
             DrawStojak(window);
         } else if (DragState == DragDragging) {
             Drop();
+            Update();
         }
     } else if (event.Dragging()) {
         if (DragState == DragPressed)
             StartDrag(pos);
         else if (DragState == DragDragging)
             FollowStylus(pos);
+        // The tile follows the stylus on the screen, motion by motion.
+        Update();
     }
 }
 
@@ -199,7 +202,7 @@ void GraFrame::OnRightPress(int x, int y)
     Punkt q;
     if (boardView) {
         if (SquareAt(x, y, q) && MovePlacedTileLast(q.x, q.y) && TakeBackLastTile() >= 0) {
-            wxClientDC window(this);
+            FrontCanvas window(this);
             DrawStojak(window);
             DrawPlansza(window);
             RefreshLetterPicker(window);
@@ -212,7 +215,7 @@ void GraFrame::OnRightPress(int x, int y)
     ReturnExchangeTile(e);
     RefreshExchangeSlots();
     UpdateMoveStatus();
-    wxClientDC window(this);
+    FrontCanvas window(this);
     DrawStojak(window);
     DrawExchangeSlots(window);
     DrawInfo(window);
@@ -232,7 +235,7 @@ void GraFrame::OnLeftPress(int x, int y)
                 ReturnExchangeTile(e);
                 RefreshExchangeSlots();
                 UpdateMoveStatus();
-                wxClientDC window(this);
+                FrontCanvas window(this);
                 DrawInfo(window);
                 s = r;
             }
@@ -243,8 +246,8 @@ void GraFrame::OnLeftPress(int x, int y)
             if (OnBoard(b.x, b.y)) {
                 Plansza[b.x][b.y].blankLetter = PickerCellLetter(cell);
                 ++tura.blanksLettered;
-                wxClientDC window(this);
                 UpdateMoveStatus();
+                FrontCanvas window(this);
                 RefreshLetterPicker(window);
                 DrawPlansza(window);
             }
@@ -272,7 +275,7 @@ void GraFrame::StartDrag(const wxPoint& pos)
     }
     dragImage->Move(pos);
     {
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DrawStojak(window);
     }
     dragImage->Show();
@@ -290,7 +293,7 @@ void GraFrame::FollowStylus(const wxPoint& pos)
         } else {
             const Punkt old = hoverSquare;
             hoverSquare = q;
-            wxClientDC window(this);
+            FrontCanvas window(this);
             DragOverSquare(window, old.x, old.y);
         }
         dragImage->Move(pos);
@@ -309,23 +312,23 @@ void GraFrame::FollowStylus(const wxPoint& pos)
             rack->slots[i] = rack->slots[i - 1];
         rack->slots[r] = 0;
         pressedSlot = r;
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DrawStojak(window);
     } else if (e >= 0 && !boardView) {
         previewed = !tura.exchangeSlots[e];
         tura.highlightedExchangeSlot = previewed ? e : -1;
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DrawExchangeSlots(window);
     } else if (tura.highlightedExchangeSlot >= 0) {
         tura.highlightedExchangeSlot = -1;
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DrawExchangeSlots(window);
     }
 
     const Punkt old = hoverSquare;
     hoverSquare = Punkt{-1, -1};
     if (old.x > 0) {
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DragOverSquare(window, old.x, old.y);
     }
     dragImage->Move(pos);
@@ -342,7 +345,7 @@ void GraFrame::Drop()
     hoverSquare = Punkt{-1, -1};
     if (h.x >= 1 && CanPlaceAt(h.x, h.y)) {
         PlaceTile(h.x, h.y);
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DragOverSquare(window, h.x, h.y);
     } else if (tura.highlightedExchangeSlot >= 0) {
         tura.exchangeSlots[tura.highlightedExchangeSlot] = draggedLetter;
@@ -350,11 +353,11 @@ void GraFrame::Drop()
         ++tura.exchangeCount;
         RefreshExchangeSlots();
         UpdateMoveStatus();
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DrawInfo(window);
     } else {
         rack->slots[pressedSlot] = draggedLetter;
-        wxClientDC window(this);
+        FrontCanvas window(this);
         DrawStojak(window);
     }
     DragState = DragIdle;
@@ -380,12 +383,15 @@ void GraFrame::CancelDrag()
     dragImage->Hide();
     const Punkt old = hoverSquare;
     hoverSquare = Punkt{-1, -1};
-    wxClientDC window(this);
-    if (old.x > 0)
-        DragOverSquare(window, old.x, old.y);
-    if (tura.highlightedExchangeSlot >= 0) {
-        tura.highlightedExchangeSlot = -1;
-        DrawExchangeSlots(window);
+    {
+        FrontCanvas window(this);
+        if (old.x > 0)
+            DragOverSquare(window, old.x, old.y);
+        if (tura.highlightedExchangeSlot >= 0) {
+            tura.highlightedExchangeSlot = -1;
+            DrawExchangeSlots(window);
+        }
     }
     Drop();
+    Update();
 }

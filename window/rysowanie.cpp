@@ -7,6 +7,7 @@
 
 #include "model/opcje.h"
 #include "platform/tekst.h"
+#include "window/ekran.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
 
@@ -116,48 +117,40 @@ void GraFrame::ComposeScreen(wxDC& dc, bool background)
     DrawInfo(dc);
 }
 
-void GraFrame::OnPaint(wxPaintEvent&)
+void GraFrame::ComposeFront(bool background)
 {
-    // A repaint in mid-drag covers the dragged tile and its preview: draw
-    // them again once the paint has reached the screen.
-    if (DragState == DragDragging && dragImage) {
-        dragImage->Forget();
-        CallAfter(&GraFrame::RestoreDragOverlay);
-    }
-    if (!BuffersReady()) {
-        wxPaintDC window(this);
-        ComposeScreen(window, true);
-        return;
-    }
-    wxMemoryDC buffer(ScreenBuffer);
-    ComposeScreen(buffer, true);
-    wxPaintDC window(this);
-    window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
-}
-
-void GraFrame::RestoreDragOverlay()
-{
-    if (DragState != DragDragging || !dragImage)
-        return;
-    wxClientDC window(this);
-    if (boardView && hoverSquare.x > 0)
-        DragOverSquare(window, -1, -1); // the snapped tile, or the image over a tile
-    else
-        dragImage->Show();
-}
-
-void GraFrame::Redraw(bool background)
-{
-    if (!BuffersReady())
+    if (!BuffersReady() || !frontBuffer.IsOk())
         return;
     wxMemoryDC buffer(ScreenBuffer);
     ComposeScreen(buffer, background);
-    wxClientDC window(this);
+    FrontCanvas window(this, wxRect(GameWindowSize));
     window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
+    frontComposed = true;
 }
+
+void GraFrame::OnPaint(wxPaintEvent&)
+{
+    // The screen shows the front buffer, with the dragged tile over it.
+    if (!frontComposed)
+        ComposeFront(true);
+    wxPaintDC window(this);
+    if (frontComposed) {
+        wxMemoryDC front(frontBuffer);
+        window.Blit(0, 0, 240, 270, &front, 0, 0, wxCOPY, false);
+    } else {
+        ComposeScreen(window, true);
+    }
+    if (DragState == DragDragging && dragImage)
+        dragImage->Paint(window);
+}
+
+void GraFrame::Redraw(bool background) { ComposeFront(background); }
 
 void GraFrame::PaintBackground(wxDC& dc)
 {
+    wxRect clip;
+    dc.GetClippingBox(clip);
+    Touched(dc, clip.IsEmpty() ? wxRect(GameWindowSize) : clip.Intersect(wxRect(GameWindowSize)));
     TileBackground(dc, backgroundBitmap.get(), GetClientSize());
     dc.DestroyClippingRegion();
 }
@@ -176,6 +169,7 @@ void GraFrame::DrawPlansza(wxDC& dc)
         DrawPlacedMarks(board);
     }
     dc.Blit(0, 0, BoardPixels, BoardPixels, &board, 0, 0, wxCOPY, false);
+    Touched(dc, wxRect(0, 0, BoardPixels, BoardPixels));
 }
 
 void GraFrame::DrawPlacedMarks(wxDC& dc)
@@ -198,7 +192,7 @@ void GraFrame::OnToggleBoardView(wxCommandEvent&)
         return;
     }
     // Only the board and the rack change: the rest stays as it is.
-    wxClientDC window(this);
+    FrontCanvas window(this);
     {
         wxDCClipper clip(window, wxRect(0, 0, BoardPixels, BoardPixels));
         DrawPlansza(window);
@@ -265,9 +259,13 @@ void GraFrame::DrawInfo(wxDC& dc)
     UseFont(dc, 8, ToColour(TextColour));
     dc.SetClippingRegion(StatusArea);
     PaintBackground(dc);
-    dc.DrawText(ToWx(statusLine), 3, 247);
+    const wxString status = ToWx(statusLine);
+    dc.DrawText(status, 3, 247);
+    Touched(dc, wxRect(wxPoint(3, 247), dc.GetTextExtent(status)));
     if (boardView)
         return;
+    // The player list, the bag and the hint lines.
+    Touched(dc, wxRect(0, 0, GameWindowSize.x, PlayerListArea.GetBottom() + 1));
 
     dc.SetClippingRegion(PlayerListArea);
     PaintBackground(dc);

@@ -3,13 +3,13 @@
 #include <cstdio>
 
 #include <wx/control.h>
-#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
 
 #include "model/gra.h"
 #include "model/plansza.h"
 #include "platform/tekst.h"
+#include "window/ekran.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
 #include "window/zasady.h"
@@ -113,7 +113,7 @@ void GraFrame::UpdateMoveStatus()
         SetMenuBarText(wxString::Format("Player: %s", ToWx(shown.name)));
     } else if (tura.blankCount > tura.blanksLettered) {
         show(BlankLetter);
-        wxClientDC dc(this);
+        FrontCanvas dc(this);
         DrawLetterPicker(dc);
     } else if (!TheGra->firstMove && !IsInOneLine()) {
         show(NotInLine);
@@ -135,12 +135,14 @@ void GraFrame::UpdateMoveStatus()
     }
 
     // The info view shows the hint lines: compose its background and info
-    // layer off screen and copy the top-left corner that holds them.
+    // layer off screen and copy the rows that hold them, as wide as the
+    // window, since a hint line reaches past its middle.
     if (!boardView && ScreenBuffer.IsOk()) {
         wxMemoryDC mem(ScreenBuffer);
         PaintBackground(mem);
         DrawInfo(mem);
-        wxClientDC dc(this);
-        dc.Blit(0, 0, 120, 147, &mem, 0, 0, wxCOPY);
+        const wxRect hints(0, 0, GameWindowSize.x, 147);
+        FrontCanvas dc(this, hints);
+        dc.Blit(hints.GetTopLeft(), hints.GetSize(), &mem, hints.GetTopLeft(), wxCOPY);
     }
 }

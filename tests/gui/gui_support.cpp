@@ -1,4 +1,5 @@
 #include "tests/gui/gui_support.h"
+#include "tests/gui/ekran_x.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -6,8 +7,6 @@
 #include <utility>
 
 #include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 
@@ -170,13 +169,6 @@ std::vector<std::string> TakeMessageBoxes() { return std::exchange(messageBoxes,
 
 wxColour ClientPixel(wxWindow* window, int x, int y)
 {
-    // Copy the pixel off the window into a bitmap and read it there.
-    wxBitmap one(1, 1, 24);
-    {
-        wxClientDC client(window);
-        wxMemoryDC mem(one);
-        mem.Blit(0, 0, 1, 1, &client, x, y);
-    }
-    const wxImage image = one.ConvertToImage();
-    return wxColour(image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0));
+    const wxImage one = ScreenArea(wxRect(window->ClientToScreen(wxPoint(x, y)), wxSize(1, 1)));
+    return wxColour(one.GetRed(0, 0), one.GetGreen(0, 0), one.GetBlue(0, 0));
 }

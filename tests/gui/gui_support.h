@@ -57,5 +57,5 @@ int DialogsAnswered();
 // The texts (UTF-8) of the message boxes answered since the last call.
 std::vector<std::string> TakeMessageBoxes();
 
-// The colour of the window's client pixel (x, y), read back from the screen.
+// The colour of the window's client pixel (x, y) as the X server shows it.
 wxColour ClientPixel(wxWindow* window, int x, int y);

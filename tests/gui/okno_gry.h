@@ -8,11 +8,10 @@
 #include <string>
 
 #include <gtest/gtest.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/image.h>
 
 #include "model/gra.h"
+#include "tests/gui/ekran_x.h"
 #include "tests/gui/gui_support.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
@@ -88,16 +87,13 @@ protected:
         ReleaseScreenBuffers();
     }
 
-    // The window's client area as it is on the screen now.
+    // The window's client area as the screen shows it once the pending
+    // paints are done.
     wxImage Screen() const
     {
-        wxBitmap shot(240, 270, 24);
-        {
-            wxClientDC client(frame);
-            wxMemoryDC mem(shot);
-            mem.Blit(0, 0, 240, 270, &client, 0, 0);
-        }
-        return shot.ConvertToImage();
+        PumpEvents();
+        frame->Update();
+        return ShownClientArea(frame);
     }
     // Stylus events with the left button held from a press to its release.
     void Send(wxEventType type, int x, int y, bool leftHeld)

@@ -63,7 +63,7 @@ protected:
     void SetUp() override
     {
         LoadWords(Words);
-        ComputerPauseMs = 0;
+        ComputerTurnPauseMs = 0;
         ConfirmComputerMove = 0;
     }
     void TearDown() override { Close(); }

@@ -34,7 +34,7 @@
 namespace {
 
 // The one place the soak sets the pause between computer turns: none.
-void NoPauseBetweenComputerTurns() { ComputerPauseMs = 0; }
+void NoPauseBetweenComputerTurns() { ComputerTurnPauseMs = 0; }
 
 constexpr int DefaultGames = 6;
 

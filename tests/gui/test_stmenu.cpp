@@ -774,12 +774,12 @@ TEST_F(StartWindow, StartWithFourComputersPlaysTheGameThrough)
     TempDir scratch;
     ASSERT_EQ(Slownik::LoadFile(scratch.Write("none.slo", std::vector<std::uint8_t>(5, 0)).c_str()),
               0);
-    const int pause = ComputerPauseMs;
-    ComputerPauseMs = 0;
+    const int pause = ComputerTurnPauseMs;
+    ComputerTurnPauseMs = 0;
     for (int slot = 1; slot <= SeatCount; ++slot)
         m->CyclePlayerType(slot);
     Click(m, ID_START);
-    ComputerPauseMs = pause;
+    ComputerTurnPauseMs = pause;
     ASSERT_NE(TheGraFrame, nullptr);
     EXPECT_TRUE(TheGraFrame->tura.gameOver);
     EXPECT_EQ(TheGra->scorelessTurns, 2 * SeatCount);

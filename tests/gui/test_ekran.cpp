@@ -1,0 +1,333 @@
+// What the X server shows of the game: the window's buttons over its
+// drawing, nothing outside the windows, a computers-only game frame by frame,
+// the GO bar and the hint lines, each read back from the screen.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "computer/komputer.h"
+#include "menu/myapp.h"
+#include "menu/opcje.h"
+#include "menu/stmenu.h"
+#include "model/gra.h"
+#include "model/opcje.h"
+#include "model/plansza.h"
+#include "model/slownik.h"
+#include "platform/urzadzenie.h"
+#include "tests/gui/ekran_x.h"
+#include "tests/gui/okno_gry.h"
+#include "tools/kompilator.h"
+
+namespace {
+
+void LoadWords(const std::vector<std::string>& words)
+{
+    TempDir dir;
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("t.slo", CompileWords(words, false).bytes).c_str()), 0);
+}
+
+// Short words enough for computers to play a while: every two-letter pair
+// holding a vowel and every consonant-vowel-consonant triple.
+std::vector<std::string> ManyShortWords()
+{
+    const std::string vowels = "aeiou", consonants = "bcdfghjklmnprstwz";
+    std::vector<std::string> words;
+    for (char a = 'a'; a <= 'z'; ++a)
+        for (char b = 'a'; b <= 'z'; ++b)
+            if (vowels.find(a) != std::string::npos || vowels.find(b) != std::string::npos)
+                words.push_back({a, b});
+    for (char a : consonants)
+        for (char v : vowels)
+            for (char b : consonants)
+                words.push_back({a, v, b});
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
+wxColour PictureColour(const wxBitmap& picture)
+{
+    const wxImage image = picture.ConvertToImage();
+    const int x = image.GetWidth() / 2, y = image.GetHeight() / 2;
+    return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
+wxPoint Centre(const wxWindow* w) { return w->GetPosition() + w->GetSize() / 2; }
+
+// The first pixel of area where the two images differ, if any.
+::testing::AssertionResult SamePixels(const wxImage& a, const wxImage& b, const wxRect& area)
+{
+    for (int y = area.y; y < area.GetBottom(); ++y)
+        for (int x = area.x; x < area.GetRight(); ++x) {
+            const wxColour other(b.GetRed(x, y), b.GetGreen(x, y), b.GetBlue(x, y));
+            if (auto same = Near(a, {x, y}, other, 4); !same)
+                return same;
+        }
+    return ::testing::AssertionSuccess();
+}
+
+const wxRect BottomStrip(0, 240, 240, 30);
+
+// The start window of a started program, on the fixture tree. Its tests come
+// first in the run: the program's first START is the one to watch.
+class StartOnScreen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreeOptionPaths();
+        FreeSquarePicturePaths();
+        ConfirmComputerMove = 0;
+        StartProgram();
+        PumpEvents();
+        menu = TheStMenu;
+        LoadWords(ManyShortWords());
+    }
+    void TearDown() override
+    {
+        if (TheGraFrame)
+            TheGraFrame->Destroy();
+        if (TheStMenu)
+            TheStMenu->Destroy();
+        PumpEvents();
+        ComputerTurnPauseMs = 50;
+    }
+    // Seat types from 0 (human) to 5 (no player), through the seat buttons.
+    void Seats(std::initializer_list<int> types)
+    {
+        int k = 0;
+        for (int type : types) {
+            while (menu->slotTypes[k] != type)
+                menu->CyclePlayerType(k + 1);
+            ++k;
+        }
+    }
+    void Start()
+    {
+        wxCommandEvent click(wxEVT_BUTTON, ID_START);
+        menu->GetEventHandler()->ProcessEvent(click);
+    }
+
+    FixtureTree tree;
+    StMenu* menu = nullptr;
+};
+
+} // namespace
+
+TEST_F(StartOnScreen, NothingIsDrawnOutsideTheWindows)
+{
+    Seats({0, 1, 5, 5});
+    const wxRect startRect = menu->GetScreenRect();
+    const wxImage before = WholeScreen();
+    Start();
+    ASSERT_NE(TheGraFrame, nullptr);
+    PumpEvents();
+    TheGraFrame->Update();
+    const wxImage after = WholeScreen();
+    const wxRect gameRect = TheGraFrame->GetScreenRect();
+    int changed = 0;
+    wxPoint first;
+    for (int y = 0; y < after.GetHeight(); ++y)
+        for (int x = 0; x < after.GetWidth(); ++x) {
+            if (startRect.Contains(x, y) || gameRect.Contains(x, y))
+                continue;
+            const wxColour was(before.GetRed(x, y), before.GetGreen(x, y), before.GetBlue(x, y));
+            if (!Near(after, {x, y}, was, 0) && changed++ == 0)
+                first = {x, y};
+        }
+    EXPECT_EQ(changed, 0) << "first at (" << first.x << ", " << first.y << ")";
+}
+
+TEST_F(StartOnScreen, AComputersOnlyGameIsSeenMoveByMove)
+{
+    Seats({1, 2, 3, 4});
+    ComputerTurnPauseMs = 50;
+    ScreenWatcher watcher(wxRect(0, 0, 240, 360));
+    const auto begun = std::chrono::steady_clock::now();
+    Start();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - begun)
+                        .count();
+    // The last frames: the finished game, then the start window hidden.
+    PumpEvents();
+    const std::vector<std::uint64_t> frames = watcher.Stop();
+    ASSERT_NE(TheGraFrame, nullptr);
+    EXPECT_TRUE(TheGraFrame->tura.gameOver);
+    int tiles = 0;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            tiles += Plansza[x][y].tile != 0;
+    std::printf("four computers: %d tiles laid, %zu frames seen, %lld ms\n", tiles, frames.size(),
+                static_cast<long long>(ms));
+    RecordProperty("GameMs", static_cast<int>(ms));
+    // Every accepted move changes the board: far more than a handful of
+    // frames between the start window and the end.
+    EXPECT_GE(frames.size(), 8u);
+}
+
+namespace {
+
+class ScreenOfTheGame : public GameWindow {
+protected:
+    void SetUp() override
+    {
+        ConfirmComputerMove = 0;
+        LoadWords({"ko", "ok", "to", "ta", "at", "kot", "tak", "kto", "tok", "akt"});
+    }
+    // Seats 'h' human, 'c' computer; the first seat moves first, every rack
+    // as given ('.' an empty slot).
+    void OpenSeats(const char* seats, std::vector<const char*> racks)
+    {
+        Gra* g = new Gra;
+        int n = 0, humans = 0;
+        for (const char* s = seats; *s; ++s, ++n) {
+            if (*s == 'c') {
+                g->player[n] = new Komputer("Cpu", 3);
+            } else {
+                g->player[n] = new Gracz(n == 0 ? "Ann" : "Bob");
+                ++humans;
+            }
+        }
+        TheGra = g;
+        g->NewGame(n, humans);
+        g->current = 0;
+        g->shown = 0;
+        frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
+        TheGraFrame = frame;
+        for (int i = 0; i < n; ++i) {
+            TheGra->shown = i;
+            SetRack(racks[i]);
+        }
+        TheGra->shown = 0;
+        frame->Show();
+        frame->Redraw(true);
+        BringOnScreen(frame);
+    }
+    void Click(int id)
+    {
+        wxCommandEvent e(wxEVT_BUTTON, id);
+        frame->GetEventHandler()->ProcessEvent(e);
+    }
+    // Lays a rack letter on the board as a drag would.
+    void Lay(char c, int x, int y)
+    {
+        const std::string rack = Rack();
+        Drag(RackPoint(static_cast<int>(rack.find(c))), {SquarePoint(x, y)});
+    }
+    // What the screen shows in area equals what the window shows once it
+    // is painted afresh, its buttons drawn by the toolkit over the buffer.
+    ::testing::AssertionResult AsAFreshPaint(const wxRect& area)
+    {
+        const wxImage now = Settled();
+        frame->Refresh(false);
+        return SamePixels(now, Settled(), area);
+    }
+    ::testing::AssertionResult ShowsItsPicture(const wxBitmapButton* b, int picture)
+    {
+        return Near(Settled(), Centre(b), PictureColour(*frame->buttonBitmaps[picture]));
+    }
+    // The screen once the toolkit's own animations of the buttons are over:
+    // two reads in a row alike.
+    wxImage Settled()
+    {
+        wxImage last = Screen();
+        for (int i = 0; i < 50; ++i) {
+            wxMilliSleep(20);
+            wxImage now = Screen();
+            if (SamePixels(now, last, wxRect(now.GetSize())))
+                return now;
+            last = now;
+        }
+        return last;
+    }
+};
+
+} // namespace
+
+TEST_F(ScreenOfTheGame, ButtonsStayAfterAHumanMoveAnsweredByAComputer)
+{
+    OpenSeats("hc", {"kotaaaa", "kotaeee"});
+    Lay('k', 8, 8);
+    Lay('o', 9, 8);
+    ASSERT_TRUE(frame->putButton->IsEnabled());
+    Click(ID_BTN_PUT);
+    ASSERT_EQ(TheGra->current, 0);
+    ASSERT_TRUE(frame->viewButton->IsShown());
+    EXPECT_TRUE(ShowsItsPicture(frame->viewButton, GraFrame::BtnView));
+    EXPECT_TRUE(AsAFreshPaint(BottomStrip));
+}
+
+TEST_F(ScreenOfTheGame, ButtonsStayAfterADragIntoAnExchangeSlot)
+{
+    OpenSeats("h", {"abcdefg"});
+    Click(ID_BTN_VIEW);
+    ASSERT_FALSE(frame->putButton->IsEnabled());
+    const wxImage before = Settled();
+    Drag(RackPoint(0), {ExchangePoint(0)});
+    ASSERT_EQ(frame->tura.exchangeCount, 1);
+    EXPECT_TRUE(ShowsItsPicture(frame->viewButton, GraFrame::BtnView));
+    EXPECT_TRUE(ShowsItsPicture(frame->exchangeButton, GraFrame::BtnExchange));
+    // The disabled PUT looks as it did before the drag.
+    EXPECT_TRUE(SamePixels(Settled(), before, frame->putButton->GetRect()));
+    EXPECT_TRUE(AsAFreshPaint(wxRect(0, 210, 240, 60)));
+}
+
+TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverAWindowAsPainted)
+{
+    OpenSeats("hc", {"tttaaaa", "kotaeee"});
+    Lay('t', 8, 8);
+    Lay('t', 9, 8);
+    ::testing::AssertionResult underBox = ::testing::AssertionFailure() << "no message box";
+    AnswerNextDialog(wxID_OK, [&](wxDialog*) { underBox = AsAFreshPaint(BottomStrip); });
+    const int boxes = DialogsAnswered();
+    Click(ID_BTN_PUT);
+    ASSERT_EQ(DialogsAnswered(), boxes + 1);
+    EXPECT_TRUE(underBox);
+    EXPECT_TRUE(AsAFreshPaint(BottomStrip));
+}
+
+TEST_F(ScreenOfTheGame, GoBarCoversTheNextRackRightAfterPass)
+{
+    tree.Picture("graf/btn3go.JPG", 240, 30, wxColour(66, 66, 188));
+    OpenSeats("hh", {"aaaaaaa", "zzzzzzz"});
+    Click(ID_BTN_GO);
+    Screen();
+    Click(ID_BTN_PASS);
+    ASSERT_EQ(TheGra->shown, 1);
+    // Before any event is handled the screen may still show the last rack,
+    // but never the next player's.
+    const wxImage atOnce = ScreenArea(ClientOnScreen(frame));
+    for (int s = 0; s < RackSlots; ++s)
+        EXPECT_FALSE(Near(atOnce, RackPoint(s), TileColour('z'))) << "slot " << s;
+    const wxImage later = Settled();
+    const wxColour go = PictureColour(*frame->buttonBitmaps[GraFrame::BtnGo]);
+    for (int s = 0; s < RackSlots; ++s)
+        EXPECT_TRUE(Near(later, RackPoint(s), go)) << "slot " << s;
+}
+
+TEST_F(ScreenOfTheGame, WholeHintLinesAfterABlankGetsItsLetter)
+{
+    OpenSeats("h", {"aX....."});
+    Lay('a', 8, 8);
+    Lay('X', 9, 8);
+    ASSERT_FALSE(frame->boardView);
+    Settled(); // the player looks for the letter
+    Press(PickerPoint(19).x, PickerPoint(19).y); // 't'
+    Release(PickerPoint(19).x, PickerPoint(19).y);
+    ASSERT_STREQ(frame->hintLine1, "Click PUT to place word");
+    const wxRect hints(0, 105, 240, 35);
+    const wxImage shown = Settled();
+    // The first line reaches past the window's middle.
+    bool textBeyondMiddle = false;
+    for (int y = hints.y; y < hints.GetBottom(); ++y)
+        for (int x = 125; x < 240; ++x)
+            textBeyondMiddle |= Near(shown, {x, y}, wxColour(255, 255, 0), 60);
+    EXPECT_TRUE(textBeyondMiddle);
+    frame->Redraw(true);
+    EXPECT_TRUE(SamePixels(shown, Settled(), hints));
+}
+
