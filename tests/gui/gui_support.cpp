@@ -7,6 +7,7 @@
 #include <utility>
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 

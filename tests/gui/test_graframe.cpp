@@ -190,7 +190,7 @@ TEST_F(GameWindow, PaintsWithoutItsBackgroundPicture)
     frame->Show();
     PumpEvents();
     FillScreenBuffer(*wxWHITE);
-    Repaint(frame);
+    frame->Redraw(true);
     // Below the board, where only the background lies: a plain colour.
     const wxImage shown = ScreenBuffer.ConvertToImage();
     const wxColour below(shown.GetRed(100, 242), shown.GetGreen(100, 242), shown.GetBlue(100, 242));
