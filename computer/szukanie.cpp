@@ -1,293 +1,140 @@
 #include "computer/szukanie.h"
 
 #include <algorithm>
-#include <climits>
 #include <iterator>
 
-#include "computer/granica.h"
-#include "computer/kotwice.h"
-#include "computer/ocena.h"
+#include "computer/listy.h"
+#include "computer/szukanie_wspolne.h"
+#include "computer/wzorzec.h"
 #include "model/gra.h"
+#include "model/punktacja.h"
 #include "model/slownik.h"
 
-StanSzukania Szukanie;
-BestMove NajlepszyRuch;
-SearchControl TheSearchControl;
-
-Gracz* CurrentPlayer()
-{
-    if (!TheGra || TheGra->current < 0 || TheGra->current >= MaxPlayers)
-        return nullptr;
-    return TheGra->player[TheGra->current];
-}
+using namespace search_detail;
 
 namespace {
 
-// The letter index of each tile the search may place ('a' to 'z'), else 0:
-// dictionary nodes of other letters are passed over.
-struct PlaceableTable {
-    std::uint8_t index[256] = {};
-    PlaceableTable()
-    {
-        for (int c = 'a'; c <= 'z'; ++c)
-            index[c] = static_cast<std::uint8_t>(LetterIndex(static_cast<Tile>(c)));
-    }
+// Every line of both passes, prepared before the first anchor is searched.
+struct PreparedLines {
+    LineSlot slots[2][BoardSpan][BoardSpan]; // [across][line][position]
+    LineBound bounds[2][BoardSpan];
 };
-const PlaceableTable Placeable;
+PreparedLines Lines;
 
-LetterBits Bit(int index) { return LetterBits{1} << index; }
+// An anchor to search, with its bound and its rank in the reference's order.
+struct Anchor {
+    int bound;
+    int rank;
+    std::uint8_t across, line, pos, limit;
+    int leftPartBound[RackSlots + 2];
+};
+constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
+Anchor Anchors[MaxAnchors];
+int AnchorCount = 0;
 
-// Bits of the letters 'a' to 'z'.
-const LetterBits PlaceableBits = [] {
-    LetterBits bits = 0;
-    for (int c = 'a'; c <= 'z'; ++c)
-        bits |= Bit(Placeable.index[c]);
-    return bits;
-}();
+// The line of the anchor being searched, copied into Szukanie's line buffer.
+int CurrentLine = -1;
 
-// What one search keeps besides Szukanie.
-struct SearchRun {
-    int level = 0;
-    int stopAbove = INT_MAX;        // the early stop of levels I and II
-    RackBound rack;                 // the whole rack
-    LetterBits rackLetters = 0;     // letters with a tile left on the rack
-    int lettersOfValue[MaxLetterValue + 1] = {}; // letter tiles left, by value
-    // The word being built, scored as far as it goes: the sum of its letters
-    // (premiums of its new tiles included), the product of its new tiles'
-    // word multipliers, its cross words and its number of new tiles.
-    int sum = 0, product = 1, cross = 0, tiles = 0;
-    LineBound line;                 // the bounds of the current line
-    // Entry n bounds, in the level's ranking, every candidate at the current
-    // anchor whose left part has n letters or more.
-    int leftPartBound[RackSlots + 2] = {};
-} Run;
-
-bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
-
-// The small steps of the search's inner loops are inlined into them (the
-// recursive loops are too large for the compiler to inline them itself).
-
-// The letters the rack can still supply: its letters, or any with a blank.
-[[gnu::always_inline]] inline LetterBits Available()
+void SelectLine(int across, int line)
 {
-    const bool blank = Szukanie.rack[BlankIndex] > 0 && Szukanie.blanksInUse < MaxMoveBlanks;
-    return Run.rackLetters | (blank ? PlaceableBits : 0);
-}
-
-// Takes a tile for letter index i at word position len: a letter tile while
-// one is left, else a blank. Returns whether it was a blank.
-[[gnu::always_inline]] inline bool TakeTile(int i, int len)
-{
-    if (Szukanie.rack[i] > 0) {
-        if (--Szukanie.rack[i] == 0)
-            Run.rackLetters &= ~Bit(i);
-        --Run.lettersOfValue[IndexValue(i)];
-        return false;
-    }
-    --Szukanie.rack[BlankIndex];
-    Szukanie.blankPositions[Szukanie.blanksInUse++] = len;
-    return true;
-}
-
-[[gnu::always_inline]] inline void GiveTileBack(int i, bool blank)
-{
-    if (blank) {
-        Szukanie.blankPositions[--Szukanie.blanksInUse] = -1;
-        ++Szukanie.rack[BlankIndex];
+    const int key = across * BoardSpan + line;
+    Szukanie.across = static_cast<std::uint8_t>(across);
+    (across ? Szukanie.startY : Szukanie.startX) = line;
+    Run.line = &Lines.bounds[across][line];
+    if (key == CurrentLine)
         return;
-    }
-    if (Szukanie.rack[i]++ == 0)
-        Run.rackLetters |= Bit(i);
-    ++Run.lettersOfValue[IndexValue(i)];
+    CurrentLine = key;
+    std::copy(std::begin(Lines.slots[across][line]), std::end(Lines.slots[across][line]),
+              Szukanie.line);
 }
 
-int& StartAlongLine() { return Szukanie.across ? Szukanie.startX : Szukanie.startY; }
-
-// The best move's score in the level's ranking.
-int BestScore() { return Run.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
-
-// A raw score in the level's ranking for a word starting at position start.
-int RankedScore(int raw, int start)
+// The tiles directly before the anchor at pos: the first of them (pos when
+// there are none) and the sum of their values.
+int PrefixStart(int pos, int& sum)
 {
-    if (raw < 0 || Run.level < 4)
-        return raw;
-    return static_cast<int>(raw / Run.line.RiskFactor(start));
+    int first = pos;
+    sum = 0;
+    while (Szukanie.line[first - 1].letter)
+        sum += (*Run.line)[--first].value;
+    return first;
 }
 
-// Whether the candidates of a branch, scoring at most raw from position
-// start, may hold one that becomes the best move.
-bool MayBeat(int raw, int start)
+// Prepares every line and lists its anchors with their bounds.
+void CollectAnchors()
 {
-    return !TheSearchControl.prune || RankedScore(raw, start) > BestScore();
-}
-
-// Adds a new tile of letter index i (a blank or not) on position pos to
-// Run's score of the word.
-[[gnu::always_inline]] inline void ScoreNewTile(int pos, int i, bool blank)
-{
-    const SquareBound& b = Run.line[pos];
-    const int counted = CountedValue(blank ? 0 : IndexValue(i), b.colourClass);
-    Run.sum += counted;
-    Run.product *= b.wordMultiplier;
-    if (b.crossWord)
-        Run.cross += (b.crossSum + counted) * b.wordMultiplier;
-    ++Run.tiles;
-}
-
-// Run's score of the word's first len letters as they now lie.
-void ScoreWordStart(int len)
-{
-    Run.sum = Run.cross = Run.tiles = 0;
-    Run.product = 1;
-    const int start = StartAlongLine();
-    for (int i = 0; i < len; ++i) {
-        if (Szukanie.line[start + i].letter) {
-            Run.sum += Run.line[start + i].value;
-            continue;
+    AnchorCount = 0;
+    int rank = 0;
+    for (const int across : {1, 0}) {
+        Szukanie.across = static_cast<std::uint8_t>(across);
+        for (int n = 1; n <= BoardSize; ++n) {
+            FillLine(n, Lines.bounds[across][n]);
+            std::copy(std::begin(Szukanie.line), std::end(Szukanie.line),
+                      Lines.slots[across][n]);
+            for (int pos = 1; pos <= BoardSize; ++pos, ++rank) {
+                if (!Szukanie.line[pos].anchor)
+                    continue;
+                Anchor& a = Anchors[AnchorCount++];
+                a.rank = rank;
+                a.across = static_cast<std::uint8_t>(across);
+                a.line = static_cast<std::uint8_t>(n);
+                a.pos = static_cast<std::uint8_t>(pos);
+                a.limit = 0;
+                if (!Szukanie.line[pos - 1].letter) {
+                    while (Szukanie.line[pos - 1 - a.limit].open)
+                        ++a.limit;
+                    BoundLeftParts(pos, a.limit);
+                    std::copy(std::begin(Run.leftPartBound), std::end(Run.leftPartBound),
+                              a.leftPartBound);
+                    a.bound = a.leftPartBound[0];
+                } else {
+                    int sum = 0;
+                    const int first = PrefixStart(pos, sum);
+                    a.bound = RankedScore(
+                        Run.line->Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first);
+                }
+            }
         }
-        bool blank = false;
-        for (int b = 0; b < Szukanie.blanksInUse; ++b)
-            blank |= Szukanie.blankPositions[b] == i;
-        ScoreNewTile(start + i, Placeable.index[static_cast<Tile>(Szukanie.word[i])], blank);
     }
+    CurrentLine = -1;
+    std::sort(Anchors, Anchors + AnchorCount, [](const Anchor& a, const Anchor& b) {
+        return a.bound != b.bound ? a.bound > b.bound : a.rank < b.rank;
+    });
 }
 
-// Run's leftPartBound for the anchor at pos: left parts on the free squares
-// before it, each square filled by the best rack letter for it.
-void BoundLeftParts(int pos, int limit)
+void ExtendRight(int pos, char* word, int len, int list, int node, bool extended);
+
+// A complete word: scored from the running totals first (exact for a word
+// of two letters or more, more than its score otherwise), laid and scored
+// by the game's rule only when that may win.
+void Record(char* word, int len)
 {
-    const int longest = std::min(limit, Run.rack.tiles - 1);
-    int* bound = Run.leftPartBound;
-    int sum = 0, product = 1;
-    for (int n = 0; n < static_cast<int>(std::size(Run.leftPartBound)); ++n) {
-        if (n > longest) {
-            bound[n] = -1;
-            continue;
-        }
-        if (n > 0) {
-            sum += Run.line[pos - n].value;
-            product *= Run.line[pos - n].wordMultiplier;
-        }
-        bound[n] = RankedScore(
-            Run.line.Ending(pos, sum, product, 0, n, Run.rack.lettersOfValue), pos - n);
+    const int raw = Run.sum * Run.product + Run.cross + (Run.tiles == RackSlots ? AllTilesBonus : 0);
+    if (Beats(RankedScore(raw, StartAlongLine())))
+        TryCandidate(word, len, nullptr);
+}
+
+void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
+{
+    const LineSlot& at = Szukanie.line[anchor];
+    const LetterBits available = Available();
+    // The word as it stands goes on only through the anchor: a tile there, or
+    // a letter of list that the anchor's set and the rack admit.
+    if (at.letter || (TheSiblingMasks.From(list) & at.set & available)) {
+        ScoreWordStart(len);
+        ExtendRight(anchor, word, len, list, node, false);
     }
-    for (int n = longest - 1; n >= 0; --n)
-        bound[n] = std::max(bound[n], bound[n + 1]);
-}
-
-bool TouchesTile(int x, int y)
-{
-    return Plansza[x - 1][y].tile || Plansza[x + 1][y].tile || Plansza[x][y - 1].tile
-           || Plansza[x][y + 1].tile;
-}
-
-// Copies line number n of the current pass into Szukanie's line buffer.
-void FillLine(int n)
-{
-    for (int i = 0; i < BoardSpan; ++i) {
-        const int x = Szukanie.across ? i : n, y = Szukanie.across ? n : i;
-        const Pole& p = Plansza[x][y];
-        LineSlot& slot = Szukanie.line[i];
-        const bool border = i == 0 || i > BoardSize;
-        slot.letter = !p.tile ? 0 : Placeable.index[p.Letter()] ? p.Letter() : UnusableLetter;
-        slot.anchor = p.anchor;
-        slot.open = !border && !p.tile && !p.anchor && !TouchesTile(x, y);
-        slot.set = border ? 0 : (Szukanie.across ? p.acrossSet : p.downSet).Word();
-    }
-    Run.line.Prepare(Szukanie.across, n, Run.rack);
-}
-
-// The words through the anchor at position pos of the current line.
-void SearchAnchor(int pos)
-{
-    const LineSlot* line = Szukanie.line;
-    char* word = Szukanie.word;
-    if (!line[pos - 1].letter) {
-        // Left parts lie only on free squares that touch no tile; in a game
-        // these are exactly the squares back to the previous anchor.
-        int limit = 0;
-        while (line[pos - 1 - limit].open)
-            ++limit;
-        BoundLeftParts(pos, limit);
-        if (TheSearchControl.prune && Run.leftPartBound[0] <= BestScore())
-            return;
-        StartAlongLine() = pos;
-        LeftPart(pos, word, 0, TopLevelList, 0, limit);
+    if (limit <= 0 || !Beats(Run.leftPartBound[len + 1]))
         return;
-    }
-    // The tiles before the anchor begin the word; no rack letter goes there.
-    int first = pos, sum = 0;
-    while (line[first - 1].letter)
-        sum += Run.line[--first].value;
-    if (!MayBeat(Run.line.Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first))
-        return;
-    int list = TopLevelList, node = 0, len = 0;
-    for (int i = first; i < pos; ++i) {
-        node = 0;
-        list = Slownik::FindChild(line[i].letter, list, node);
-        if (!node || list <= 0)
-            return;
-        word[len++] = static_cast<char>(line[i].letter);
-    }
-    StartAlongLine() = first;
-    LeftPart(pos, word, len, list, node, 0);
-}
-
-void SearchPass(bool across)
-{
-    Szukanie.across = across;
-    for (int n = 1; n <= BoardSize; ++n) {
-        (across ? Szukanie.startY : Szukanie.startX) = n;
-        FillLine(n);
-        for (int pos = 1; pos <= BoardSize; ++pos) {
-            if (Stopped())
-                return;
-            if (Szukanie.line[pos].anchor)
-                SearchAnchor(pos);
-        }
-    }
-}
-
-// Counts the rack for the search and its bounds.
-void PrepareRack()
-{
-    Szukanie.blanksInUse = 0;
-    Szukanie.blankPositions[0] = Szukanie.blankPositions[1] = -1;
-    CountRackLetters();
-    RackBound& rack = Run.rack;
-    rack = RackBound{};
-    rack.tiles = std::min(Szukanie.rack[BlankIndex], MaxMoveBlanks);
-    for (int c = 'a'; c <= 'z'; ++c) {
-        const int i = Placeable.index[c];
-        if (const int n = Szukanie.rack[i]; n > 0) {
-            rack.letters |= Bit(i);
-            rack.tiles += n;
-            rack.lettersOfValue[IndexValue(i)] += n;
-        }
-    }
-    Run.rackLetters = rack.letters;
-    std::copy(std::begin(rack.lettersOfValue), std::end(rack.lettersOfValue),
-              Run.lettersOfValue);
-    rack.available = Available();
-}
-
-// For each node of the sibling list from list whose letter is in allowed
-// (and has a child list, with needChild): takes a tile for it, puts its
-// letter at word[len], calls visit(node, its record, letter index, whether
-// the tile is a blank) and gives the tile back. Stops at the early stop.
-template <class Visit>
-void ForEachLetter(int list, LetterBits allowed, bool needChild, char* word, int len, Visit visit)
-{
-    const int end = Slownik::Limit();
-    for (int i = list; i > 0 && i < end; ++i) {
-        if (Stopped())
-            return;
+    // A letter without a child list cannot reach the anchor.
+    for (int i = list; TheSiblingMasks.WithChildFrom(i) & available; ++i) {
         const Wezel& c = Slownik::Node(i);
         const int index = Placeable.index[c.letter];
-        if (index && (allowed & Bit(index)) && (!needChild || c.firstChild > 0)) {
+        if (index && (available & Bit(index)) && c.firstChild > 0) {
             const bool blank = TakeTile(index, len);
             word[len] = static_cast<char>(c.letter);
-            visit(i, c, index, blank);
+            --StartAlongLine();
+            LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
+            ++StartAlongLine();
             GiveTileBack(index, blank);
         }
         if (c.lastSibling)
@@ -295,37 +142,8 @@ void ForEachLetter(int list, LetterBits allowed, bool needChild, char* word, int
     }
 }
 
-void LayBestMove()
-{
-    for (int k = 0; k < NajlepszyRuch.tileCount; ++k) {
-        Pole& p = Plansza[NajlepszyRuch.squares[k].x][NajlepszyRuch.squares[k].y];
-        p.tile = NajlepszyRuch.letters[k];
-        p.blankLetter = 0;
-    }
-}
-
-} // namespace
-
-void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
-{
-    ScoreWordStart(len);
-    ExtendRight(anchor, word, len, list, node, false);
-    if (!TheGra || limit <= 0)
-        return;
-    if (TheSearchControl.prune && Run.leftPartBound[len + 1] <= BestScore())
-        return;
-    // A letter without a child list cannot reach the anchor.
-    ForEachLetter(list, Available(), true, word, len, [&](int i, const Wezel& c, int, bool) {
-        --StartAlongLine();
-        LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
-        ++StartAlongLine();
-    });
-}
-
 void ExtendRight(int pos, char* word, int len, int list, int node, bool extended)
 {
-    if (!TheGra)
-        return;
     const LineSlot& slot = Szukanie.line[pos];
     if (slot.letter) {
         int found = 0;
@@ -333,7 +151,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
         if (found) {
             word[len] = static_cast<char>(slot.letter);
             const int sum = Run.sum;
-            Run.sum += Run.line[pos].value;
+            Run.sum += (*Run.line)[pos].value;
             ExtendRight(pos + 1, word, len + 1, child, found, true);
             Run.sum = sum;
         }
@@ -341,90 +159,89 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
     }
     // An empty square or the border after the word's last letter.
     if (extended && node >= 1 && Slownik::Node(node).endOfWord)
-        TryCandidate(word, len);
+        Record(word, len);
     const LetterBits allowed = slot.set & Available();
-    if (!allowed)
+    if (!(TheSiblingMasks.From(list) & allowed))
         return;
     const int bound =
-        Run.line.Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
-    if (!MayBeat(bound, StartAlongLine()))
+        Run.line->Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
+    if (!Beats(RankedScore(bound, StartAlongLine())))
         return;
-    ForEachLetter(list, allowed, false, word, len,
-                  [&](int i, const Wezel& c, int index, bool blank) {
-                      const int sum = Run.sum, product = Run.product, cross = Run.cross;
-                      ScoreNewTile(pos, index, blank);
-                      ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
-                      Run.sum = sum;
-                      Run.product = product;
-                      Run.cross = cross;
-                      --Run.tiles;
-                  });
+    for (int i = list; TheSiblingMasks.From(i) & allowed; ++i) {
+        const Wezel& c = Slownik::Node(i);
+        const int index = Placeable.index[c.letter];
+        if (index && (allowed & Bit(index))) {
+            const bool blank = TakeTile(index, len);
+            word[len] = static_cast<char>(c.letter);
+            const int sum = Run.sum, product = Run.product, cross = Run.cross;
+            ScoreNewTile(pos, index, blank);
+            ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
+            Run.sum = sum;
+            Run.product = product;
+            Run.cross = cross;
+            --Run.tiles;
+            GiveTileBack(index, blank);
+        }
+        if (c.lastSibling)
+            break;
+    }
 }
 
-void TryCandidate(char* word, int len)
+void SearchAnchor(const Anchor& a)
 {
-    word[len] = 0;
-    StanSzukania& s = Szukanie;
-    s.candidateCount = 0;
-    int blankTiles[MaxMoveBlanks] = {0, 0};
-    for (int i = 0; i < len; ++i) {
-        const int x = s.startX + (s.across ? i : 0), y = s.startY + (s.across ? 0 : i);
-        Pole& p = Plansza[x][y];
-        if (p.tile)
+    SelectLine(a.across, a.line);
+    Run.rank = a.rank;
+    char* word = Szukanie.word;
+    const int pos = a.pos;
+    if (!Szukanie.line[pos - 1].letter) {
+        std::copy(std::begin(a.leftPartBound), std::end(a.leftPartBound), Run.leftPartBound);
+        StartAlongLine() = pos;
+        LeftPart(pos, word, 0, TopLevelList, 0, a.limit);
+        return;
+    }
+    // The tiles before the anchor begin the word; no rack letter goes there.
+    int sum = 0;
+    const int first = PrefixStart(pos, sum);
+    int list = TopLevelList, node = 0, len = 0;
+    for (int i = first; i < pos; ++i) {
+        node = 0;
+        list = Slownik::FindChild(Szukanie.line[i].letter, list, node);
+        if (!node || list <= 0)
+            return;
+        word[len++] = static_cast<char>(Szukanie.line[i].letter);
+    }
+    StartAlongLine() = first;
+    LeftPart(pos, word, len, list, node, 0);
+}
+
+// Levels III and IV: anchors best first, until one cannot win.
+void SearchBestFirst()
+{
+    TheSiblingMasks.Update();
+    CollectAnchors();
+    for (int k = 0; k < AnchorCount; ++k) {
+        const Anchor& a = Anchors[k];
+        Run.rank = a.rank;
+        if (!Beats(a.bound)) {
+            if (a.bound < BestScore())
+                break;
             continue;
-        const Tile letter = static_cast<Tile>(word[i]);
-        bool blank = false;
-        for (int b = 0; b < s.blanksInUse; ++b)
-            if (i == s.blankPositions[b]) {
-                blankTiles[b] = s.candidateCount;
-                blank = true;
-            }
-        p.tile = blank ? BlankTile : letter;
-        p.blankLetter = blank ? letter : 0;
-        s.candidateSquares[s.candidateCount] = {x, y};
-        s.candidateLetters[s.candidateCount] = letter;
-        ++s.candidateCount;
-    }
-
-    const int raw = ScoreCandidateMove();
-    const int adjusted = RiskAdjustedScore(raw);
-    if (TheSearchControl.onCandidate)
-        TheSearchControl.onCandidate(raw, adjusted);
-    if ((Run.level < 4 ? raw : adjusted) > BestScore()) {
-        BestMove& b = NajlepszyRuch;
-        b.rawScore = raw;
-        b.adjustedScore = adjusted;
-        b.tileCount = s.candidateCount;
-        std::copy(s.candidateSquares, s.candidateSquares + s.candidateCount, b.squares);
-        std::copy(s.candidateLetters, s.candidateLetters + s.candidateCount, b.letters);
-        b.letters[s.candidateCount] = 0;
-        b.blankCount = s.blanksInUse;
-        std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
-        std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
-    }
-
-    for (int k = 0; k < s.candidateCount; ++k) {
-        Pole& p = Plansza[s.candidateSquares[k].x][s.candidateSquares[k].y];
-        p.tile = 0;
-        p.blankLetter = 0;
+        }
+        SearchAnchor(a);
     }
 }
+
+} // namespace
 
 void FindBestMove()
 {
-    NajlepszyRuch = BestMove{};
-    Szukanie.candidateCount = 0;
     const Gracz* player = CurrentPlayer();
-    if (!player)
+    if (player && (player->Poziom == 1 || player->Poziom == 2)) {
+        reference::FindBestMove();
         return;
-    MarkAnchors(TheGra->firstMove);
-    ComputeAcrossCrossSets();
-    ComputeDownCrossSets();
-    PrepareRack();
-    Run.level = player->Poziom;
-    Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
-
-    SearchPass(true);
-    SearchPass(false);
+    }
+    if (!PrepareSearch())
+        return;
+    SearchBestFirst();
     LayBestMove();
 }

@@ -14,6 +14,7 @@ char* DictionaryPath = nullptr;
 Wezel Slownik::nodes[DictionaryCapacity];
 int Slownik::count = 0;
 int Slownik::limit = 0;
+unsigned Slownik::revision = 0;
 
 std::int64_t Slownik::DecodeChildIndex(const std::uint8_t* b)
 {
@@ -27,6 +28,7 @@ void Slownik::AddRecord(const std::uint8_t* record)
 {
     if (count >= DictionaryCapacity)
         return;
+    ++revision;
     Wezel& n = nodes[count++];
     const std::int64_t child = DecodeChildIndex(record);
     n.firstChild = child > 0 ? static_cast<std::int32_t>(child) : 0;

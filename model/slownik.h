@@ -55,6 +55,9 @@ public:
     static const Wezel& Node(int i) { return nodes[i]; }
     static int Count() { return count; }
     static int Limit() { return limit; }
+    // Changes whenever a node is decoded: a structure derived from the graph
+    // is up to date while the revision and the limit it was built for hold.
+    static unsigned Revision() { return revision; }
 
     // The index in a record's four bytes, each a signed base-256 digit.
     static std::int64_t DecodeChildIndex(const std::uint8_t* b);
@@ -69,4 +72,5 @@ private:
     static Wezel nodes[DictionaryCapacity];
     static int count;
     static int limit;
+    static unsigned revision;
 };
