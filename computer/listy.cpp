@@ -1,27 +1,78 @@
 #include "computer/listy.h"
 
+#include <cstring>
+
 #include "model/litery.h"
 
-SiblingMasks TheSiblingMasks;
+SearchGraph TheSearchGraph;
 
-void SiblingMasks::Update()
+void SearchGraph::Update()
 {
     const int limit = Slownik::Limit();
     if (revision_ == Slownik::Revision() && limit_ == limit && limit_ > 0)
         return;
     revision_ = Slownik::Revision();
     limit_ = limit;
-    std::uint32_t all = 0, withChild = 0;
+    std::uint32_t from = 0, withChild = 0;
     for (int i = limit - 1; i > 0; --i) {
-        const Wezel& n = Slownik::Node(i);
-        if (n.lastSibling)
-            all = withChild = 0;
-        const bool placeable = n.letter >= 'a' && n.letter <= 'z';
-        const std::uint32_t bit = placeable ? std::uint32_t{1} << LetterIndex(n.letter) : 0;
-        all |= bit;
-        if (n.firstChild > 0)
+        const Wezel& w = Slownik::Node(i);
+        SearchNode& n = nodes_[i];
+        if (w.lastSibling)
+            from = withChild = 0;
+        n.letter = w.letter;
+        n.index = w.letter >= 'a' && w.letter <= 'z' ? static_cast<std::uint8_t>(LetterIndex(w.letter)) : 0;
+        n.child = w.firstChild < limit ? w.firstChild : 0;
+        n.endOfWord = w.endOfWord;
+        n.lastSibling = w.lastSibling;
+        const std::uint32_t bit = n.index ? std::uint32_t{1} << n.index : 0;
+        from |= bit;
+        if (n.child > 0)
             withChild |= bit;
-        all_[i] = all;
-        withChild_[i] = withChild;
+        n.from = from;
+        n.withChild = withChild;
+    }
+    nodes_[0] = SearchNode{};
+}
+
+int SearchGraph::Walk(int list, const std::uint8_t* s, int n) const
+{
+    int node = 0;
+    for (int k = 0; k < n; ++k) {
+        node = Find(list, LetterIndex(s[k]));
+        if (!node)
+            return 0;
+        list = nodes_[node].child;
+    }
+    return node;
+}
+
+void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
+{
+    set.Clear();
+    const char* gap = std::strchr(pattern, '?');
+    if (!gap)
+        return;
+    const auto* s = reinterpret_cast<const std::uint8_t*>(pattern);
+    const int prefixLength = static_cast<int>(gap - pattern);
+    int list = 1;
+    if (prefixLength > 0) {
+        const int node = Walk(list, s, prefixLength);
+        if (!node)
+            return;
+        list = nodes_[node].child;
+    }
+    const auto* suffix = reinterpret_cast<const std::uint8_t*>(gap + 1);
+    const int suffixLength = static_cast<int>(std::strlen(gap + 1));
+    const std::uint32_t first = suffixLength ? std::uint32_t{1} << LetterIndex(suffix[0]) : 0;
+    for (int c = list; c > 0 && c < limit_; ++c) {
+        const SearchNode& candidate = nodes_[c];
+        const bool fits = suffixLength == 0
+                              ? candidate.endOfWord
+                              : ((*this)[candidate.child].from & first)
+                                    && nodes_[Walk(candidate.child, suffix, suffixLength)].endOfWord;
+        if (fits)
+            set.Add(LetterIndex(candidate.letter));
+        if (candidate.lastSibling)
+            break;
     }
 }

@@ -1,6 +1,7 @@
 #include "computer/szukanie.h"
 
 #include <algorithm>
+#include <climits>
 #include <iterator>
 
 #include "computer/listy.h"
@@ -31,6 +32,7 @@ struct Anchor {
 constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
 Anchor Anchors[MaxAnchors];
 int AnchorCount = 0;
+std::uint64_t Order[MaxAnchors]; // the search order: bound, rank, then the index in Anchors
 
 // The line of the anchor being searched, copied into Szukanie's line buffer.
 int CurrentLine = -1;
@@ -59,22 +61,33 @@ int PrefixStart(int pos, int& sum)
     return first;
 }
 
-// Prepares every line and lists its anchors with their bounds.
+bool HasAnchor(bool across, int n)
+{
+    for (int i = 1; i <= BoardSize; ++i)
+        if ((across ? Plansza[i][n] : Plansza[n][i]).anchor)
+            return true;
+    return false;
+}
+
+// Prepares every line with an anchor and lists its anchors with their
+// bounds, best first; of equal bounds the first in the reference's order.
 void CollectAnchors()
 {
     AnchorCount = 0;
     int rank = 0;
     for (const int across : {1, 0}) {
         Szukanie.across = static_cast<std::uint8_t>(across);
-        for (int n = 1; n <= BoardSize; ++n) {
+        for (int n = 1; n <= BoardSize; ++n, rank += BoardSize) {
+            if (!HasAnchor(across, n))
+                continue;
             FillLine(n, Lines.bounds[across][n]);
             std::copy(std::begin(Szukanie.line), std::end(Szukanie.line),
                       Lines.slots[across][n]);
-            for (int pos = 1; pos <= BoardSize; ++pos, ++rank) {
+            for (int pos = 1; pos <= BoardSize; ++pos) {
                 if (!Szukanie.line[pos].anchor)
                     continue;
-                Anchor& a = Anchors[AnchorCount++];
-                a.rank = rank;
+                Anchor& a = Anchors[AnchorCount];
+                a.rank = rank + pos - 1;
                 a.across = static_cast<std::uint8_t>(across);
                 a.line = static_cast<std::uint8_t>(n);
                 a.pos = static_cast<std::uint8_t>(pos);
@@ -92,13 +105,16 @@ void CollectAnchors()
                     a.bound = RankedScore(
                         Run.line->Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first);
                 }
+                // Higher bounds first, then lower ranks; bounds are at least -1.
+                Order[AnchorCount] = static_cast<std::uint64_t>(INT_MAX - a.bound) << 32
+                                     | static_cast<std::uint64_t>(a.rank) << 16
+                                     | static_cast<std::uint64_t>(AnchorCount);
+                ++AnchorCount;
             }
         }
     }
     CurrentLine = -1;
-    std::sort(Anchors, Anchors + AnchorCount, [](const Anchor& a, const Anchor& b) {
-        return a.bound != b.bound ? a.bound > b.bound : a.rank < b.rank;
-    });
+    std::sort(Order, Order + AnchorCount);
 }
 
 void ExtendRight(int pos, char* word, int len, int list, int node, bool extended);
@@ -115,27 +131,27 @@ void Record(char* word, int len)
 
 void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
 {
+    const SearchGraph& graph = TheSearchGraph;
     const LineSlot& at = Szukanie.line[anchor];
     const LetterBits available = Available();
     // The word as it stands goes on only through the anchor: a tile there, or
     // a letter of list that the anchor's set and the rack admit.
-    if (at.letter || (TheSiblingMasks.From(list) & at.set & available)) {
+    if (at.letter || (graph[list].from & at.set & available)) {
         ScoreWordStart(len);
         ExtendRight(anchor, word, len, list, node, false);
     }
     if (limit <= 0 || !Beats(Run.leftPartBound[len + 1]))
         return;
     // A letter without a child list cannot reach the anchor.
-    for (int i = list; TheSiblingMasks.WithChildFrom(i) & available; ++i) {
-        const Wezel& c = Slownik::Node(i);
-        const int index = Placeable.index[c.letter];
-        if (index && (available & Bit(index)) && c.firstChild > 0) {
-            const bool blank = TakeTile(index, len);
+    for (int i = list; graph[i].withChild & available; ++i) {
+        const SearchNode& c = graph[i];
+        if ((available & Bit(c.index)) && c.child > 0) {
+            const bool blank = TakeTile(c.index, len);
             word[len] = static_cast<char>(c.letter);
             --StartAlongLine();
-            LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
+            LeftPart(anchor, word, len + 1, c.child, i, limit - 1);
             ++StartAlongLine();
-            GiveTileBack(index, blank);
+            GiveTileBack(c.index, blank);
         }
         if (c.lastSibling)
             break;
@@ -144,43 +160,41 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
 
 void ExtendRight(int pos, char* word, int len, int list, int node, bool extended)
 {
+    const SearchGraph& graph = TheSearchGraph;
     const LineSlot& slot = Szukanie.line[pos];
     if (slot.letter) {
-        int found = 0;
-        const int child = Slownik::FindChild(slot.letter, list, found);
-        if (found) {
+        if (const int found = graph.Find(list, Placeable.index[slot.letter])) {
             word[len] = static_cast<char>(slot.letter);
             const int sum = Run.sum;
             Run.sum += (*Run.line)[pos].value;
-            ExtendRight(pos + 1, word, len + 1, child, found, true);
+            ExtendRight(pos + 1, word, len + 1, graph[found].child, found, true);
             Run.sum = sum;
         }
         return;
     }
     // An empty square or the border after the word's last letter.
-    if (extended && node >= 1 && Slownik::Node(node).endOfWord)
+    if (extended && node >= 1 && graph[node].endOfWord)
         Record(word, len);
     const LetterBits allowed = slot.set & Available();
-    if (!(TheSiblingMasks.From(list) & allowed))
+    if (!(graph[list].from & allowed))
         return;
     const int bound =
         Run.line->Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
     if (!Beats(RankedScore(bound, StartAlongLine())))
         return;
-    for (int i = list; TheSiblingMasks.From(i) & allowed; ++i) {
-        const Wezel& c = Slownik::Node(i);
-        const int index = Placeable.index[c.letter];
-        if (index && (allowed & Bit(index))) {
-            const bool blank = TakeTile(index, len);
+    for (int i = list; graph[i].from & allowed; ++i) {
+        const SearchNode& c = graph[i];
+        if (allowed & Bit(c.index)) {
+            const bool blank = TakeTile(c.index, len);
             word[len] = static_cast<char>(c.letter);
             const int sum = Run.sum, product = Run.product, cross = Run.cross;
-            ScoreNewTile(pos, index, blank);
-            ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
+            ScoreNewTile(pos, c.index, blank);
+            ExtendRight(pos + 1, word, len + 1, c.child, i, true);
             Run.sum = sum;
             Run.product = product;
             Run.cross = cross;
             --Run.tiles;
-            GiveTileBack(index, blank);
+            GiveTileBack(c.index, blank);
         }
         if (c.lastSibling)
             break;
@@ -202,10 +216,11 @@ void SearchAnchor(const Anchor& a)
     // The tiles before the anchor begin the word; no rack letter goes there.
     int sum = 0;
     const int first = PrefixStart(pos, sum);
+    const SearchGraph& graph = TheSearchGraph;
     int list = TopLevelList, node = 0, len = 0;
     for (int i = first; i < pos; ++i) {
-        node = 0;
-        list = Slownik::FindChild(Szukanie.line[i].letter, list, node);
+        node = graph.Find(list, Placeable.index[Szukanie.line[i].letter]);
+        list = graph[node].child;
         if (!node || list <= 0)
             return;
         word[len++] = static_cast<char>(Szukanie.line[i].letter);
@@ -217,10 +232,9 @@ void SearchAnchor(const Anchor& a)
 // Levels III and IV: anchors best first, until one cannot win.
 void SearchBestFirst()
 {
-    TheSiblingMasks.Update();
     CollectAnchors();
     for (int k = 0; k < AnchorCount; ++k) {
-        const Anchor& a = Anchors[k];
+        const Anchor& a = Anchors[Order[k] & 0xFFFF];
         Run.rank = a.rank;
         if (!Beats(a.bound)) {
             if (a.bound < BestScore())
@@ -240,7 +254,10 @@ void FindBestMove()
         reference::FindBestMove();
         return;
     }
-    if (!PrepareSearch())
+    TheSearchGraph.Update();
+    if (!PrepareSearch([](const char* pattern, ZbiorLiter& set) {
+            TheSearchGraph.CrossCheck(pattern, set);
+        }))
         return;
     SearchBestFirst();
     LayBestMove();

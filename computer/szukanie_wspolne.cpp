@@ -123,7 +123,7 @@ void FillLine(int n, LineBound& bound)
     bound.Prepare(Szukanie.across, n, Run.rack);
 }
 
-bool PrepareSearch()
+bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set))
 {
     NajlepszyRuch = BestMove{};
     Szukanie.candidateCount = 0;
@@ -131,8 +131,12 @@ bool PrepareSearch()
     if (!player)
         return false;
     MarkAnchors(TheGra->firstMove);
-    ComputeAcrossCrossSets();
-    ComputeDownCrossSets();
+    if (check) {
+        ComputeCrossSetsWith(check);
+    } else {
+        ComputeAcrossCrossSets();
+        ComputeDownCrossSets();
+    }
     PrepareRack();
     Run.level = player->Poziom;
     Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
