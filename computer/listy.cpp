@@ -1,8 +1,10 @@
 #include "computer/listy.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/litery.h"
+#include "model/plansza.h"
 
 SearchGraph TheSearchGraph;
 
@@ -32,6 +34,31 @@ void SearchGraph::Update()
         n.withChild = withChild;
     }
     nodes_[0] = SearchNode{};
+    FindLongest();
+}
+
+void SearchGraph::FindLongest()
+{
+    // Any starting values at least the true ones stay so through each pass,
+    // also in a damaged graph with cycles: the passes only tighten them.
+    for (int i = 1; i < limit_; ++i)
+        nodes_[i].longest = BoardSize;
+    constexpr int MaxPasses = BoardSize + 1;
+    bool changed = true;
+    for (int pass = 0; pass < MaxPasses && changed; ++pass) {
+        changed = false;
+        for (int i = limit_ - 1; i > 0; --i) {
+            SearchNode& n = nodes_[i];
+            int longest = 1 + (n.child > 0 ? nodes_[n.child].longest : 0);
+            if (!n.lastSibling && i + 1 < limit_)
+                longest = std::max(longest, static_cast<int>(nodes_[i + 1].longest));
+            longest = std::min(longest, BoardSize);
+            if (longest != n.longest) {
+                n.longest = static_cast<std::uint8_t>(longest);
+                changed = true;
+            }
+        }
+    }
 }
 
 int SearchGraph::Walk(int list, const std::uint8_t* s, int n) const

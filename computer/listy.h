@@ -1,9 +1,10 @@
 // The search's own copy of the dictionary graph, derived from the loaded
 // one: each node with its letter index and, for the nodes from it to the end
 // of its sibling list, the letters found there and those of them with a child
-// list. A scan of a list stops as soon as no later sibling can match, and a
-// node is one 16-byte record, so a scan reads one cache line where the graph,
-// with the masks beside it, would read three.
+// list, and the most letters a word can still take from there. A scan of a
+// list stops as soon as no later sibling can match, and a node is one 16-byte
+// record, so a scan reads one cache line where the graph, with the masks
+// beside it, would read three.
 //
 // Rebuilt on first use after the dictionary changes (a few milliseconds at
 // most, inside that first search), never at start-up.
@@ -20,8 +21,13 @@ struct SearchNode {
     std::int32_t child = 0;      // first child; 0: none, or none inside the graph
     std::uint8_t index = 0;      // letter index of a letter 'a' to 'z', else 0
     Tile letter = 0;
-    std::uint8_t endOfWord = 0;
-    std::uint8_t lastSibling = 0;
+    std::uint8_t endOfWord : 1;
+    std::uint8_t lastSibling : 1;
+    // The most letters a word can take from this list on, counting from
+    // this node to the end of its list (at most a line's length).
+    std::uint8_t longest = 0;
+
+    SearchNode() : endOfWord(0), lastSibling(0) {}
 };
 
 class SearchGraph {
@@ -51,6 +57,9 @@ public:
     void CrossCheck(const char* pattern, ZbiorLiter& set) const;
 
 private:
+    // The longest entries: passes from the longest possible value down, each
+    // keeping every entry an upper bound, until nothing changes.
+    void FindLongest();
     // Walks n placeable letters from list; the node of the last, or 0 when
     // one is missing.
     int Walk(int list, const std::uint8_t* s, int n) const;

@@ -178,8 +178,8 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
     const LetterBits allowed = slot.set & Available();
     if (!(graph[list].from & allowed))
         return;
-    const int bound =
-        Run.line->Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
+    const int bound = Run.line->EndingWithin(pos, Run.sum, Run.product, Run.cross, Run.tiles,
+                                             Run.lettersOfValue, graph[list].longest);
     if (!Beats(RankedScore(bound, StartAlongLine())))
         return;
     for (int i = list; graph[i].from & allowed; ++i) {
