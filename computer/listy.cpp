@@ -24,8 +24,8 @@ void SearchGraph::Update()
         n.letter = w.letter;
         n.index = w.letter >= 'a' && w.letter <= 'z' ? static_cast<std::uint8_t>(LetterIndex(w.letter)) : 0;
         n.child = w.firstChild < limit ? w.firstChild : 0;
-        n.endOfWord = w.endOfWord;
-        n.lastSibling = w.lastSibling;
+        n.flags = static_cast<std::uint8_t>((w.endOfWord ? SearchNode::EndOfWord : 0)
+                                            | (w.lastSibling ? SearchNode::LastSibling : 0));
         const std::uint32_t bit = n.index ? std::uint32_t{1} << n.index : 0;
         from |= bit;
         if (n.child > 0)
@@ -34,6 +34,14 @@ void SearchGraph::Update()
         n.withChild = withChild;
     }
     nodes_[0] = SearchNode{};
+    std::uint32_t then = 0;
+    for (int i = limit - 1; i > 0; --i) {
+        SearchNode& n = nodes_[i];
+        if (n.lastSibling())
+            then = 0;
+        then |= (*this)[n.child].from;
+        n.then = then;
+    }
     FindLongest();
 }
 
@@ -50,7 +58,7 @@ void SearchGraph::FindLongest()
         for (int i = limit_ - 1; i > 0; --i) {
             SearchNode& n = nodes_[i];
             int longest = 1 + (n.child > 0 ? nodes_[n.child].longest : 0);
-            if (!n.lastSibling && i + 1 < limit_)
+            if (!n.lastSibling() && i + 1 < limit_)
                 longest = std::max(longest, static_cast<int>(nodes_[i + 1].longest));
             longest = std::min(longest, BoardSize);
             if (longest != n.longest) {
@@ -73,7 +81,7 @@ int SearchGraph::Walk(int list, const std::uint8_t* s, int n) const
     return node;
 }
 
-void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
+void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set, LetterBits letters) const
 {
     set.Clear();
     const char* gap = std::strchr(pattern, '?');
@@ -93,13 +101,16 @@ void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
     const std::uint32_t first = suffixLength ? std::uint32_t{1} << LetterIndex(suffix[0]) : 0;
     for (int c = list; c > 0 && c < limit_; ++c) {
         const SearchNode& candidate = nodes_[c];
-        const bool fits = suffixLength == 0
-                              ? candidate.endOfWord
-                              : ((*this)[candidate.child].from & first)
-                                    && nodes_[Walk(candidate.child, suffix, suffixLength)].endOfWord;
+        const int index = LetterIndex(candidate.letter);
+        const bool fits = (letters >> index & 1)
+                          && (suffixLength == 0
+                                  ? candidate.endOfWord()
+                                  : ((*this)[candidate.child].from & first)
+                                        && nodes_[Walk(candidate.child, suffix, suffixLength)]
+                                               .endOfWord());
         if (fits)
-            set.Add(LetterIndex(candidate.letter));
-        if (candidate.lastSibling)
+            set.Add(index);
+        if (candidate.lastSibling())
             break;
     }
 }

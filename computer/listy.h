@@ -1,10 +1,10 @@
 // The search's own copy of the dictionary graph, derived from the loaded
 // one: each node with its letter index and, for the nodes from it to the end
 // of its sibling list, the letters found there and those of them with a child
-// list, and the most letters a word can still take from there. A scan of a
-// list stops as soon as no later sibling can match, and a node is one 16-byte
-// record, so a scan reads one cache line where the graph, with the masks
-// beside it, would read three.
+// list, the letters that may follow them, and the most letters a word can
+// still take from there. A scan of a list stops as soon as no later sibling
+// can match, and a node is one 20-byte record, so a scan reads one cache
+// line where the graph, with the masks beside it, would read several.
 //
 // Rebuilt on first use after the dictionary changes (a few milliseconds at
 // most, inside that first search), never at start-up.
@@ -18,16 +18,18 @@
 struct SearchNode {
     std::uint32_t from = 0;      // letters (bit i: letter index i, 'a' to 'z') from here on
     std::uint32_t withChild = 0; // those of them on nodes with a child list
+    std::uint32_t then = 0;      // letters of the child lists of the nodes from here on
     std::int32_t child = 0;      // first child; 0: none, or none inside the graph
     std::uint8_t index = 0;      // letter index of a letter 'a' to 'z', else 0
     Tile letter = 0;
-    std::uint8_t endOfWord : 1;
-    std::uint8_t lastSibling : 1;
+    std::uint8_t flags = 0;      // EndOfWord, LastSibling
     // The most letters a word can take from this list on, counting from
     // this node to the end of its list (at most a line's length).
     std::uint8_t longest = 0;
 
-    SearchNode() : endOfWord(0), lastSibling(0) {}
+    static constexpr std::uint8_t EndOfWord = 1, LastSibling = 2;
+    bool endOfWord() const { return flags & EndOfWord; }
+    bool lastSibling() const { return flags & LastSibling; }
 };
 
 class SearchGraph {
@@ -53,8 +55,9 @@ public:
         return 0;
     }
 
-    // The letters of the pattern's '?' as Slownik::CrossCheck gives them.
-    void CrossCheck(const char* pattern, ZbiorLiter& set) const;
+    // The letters of the pattern's '?' as Slownik::CrossCheck gives them,
+    // of those in letters only.
+    void CrossCheck(const char* pattern, ZbiorLiter& set, LetterBits letters) const;
 
 private:
     // The longest entries: passes from the longest possible value down, each

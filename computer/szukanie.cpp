@@ -27,6 +27,8 @@ struct Anchor {
     int bound;
     int rank;
     std::uint8_t across, line, pos, limit;
+    std::uint8_t start;             // the first square of its words
+    int list, node, prefixLength;   // after the tiles before the anchor, if any
     int leftPartBound[RackSlots + 2];
 };
 constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
@@ -61,6 +63,25 @@ int PrefixStart(int pos, int& sum)
     return first;
 }
 
+// Walks the tiles from first to the anchor at pos from the top-level list:
+// false when they are no word's beginning; else a's list, node and prefix
+// length after them.
+bool WalkPrefix(int first, int pos, Anchor& a)
+{
+    const SearchGraph& graph = TheSearchGraph;
+    a.list = TopLevelList;
+    a.node = 0;
+    a.prefixLength = 0;
+    for (int i = first; i < pos; ++i) {
+        a.node = graph.Find(a.list, Placeable.index[Szukanie.line[i].letter]);
+        a.list = graph[a.node].child;
+        if (!a.node || a.list <= 0)
+            return false;
+        ++a.prefixLength;
+    }
+    return true;
+}
+
 bool HasAnchor(bool across, int n)
 {
     for (int i = 1; i <= BoardSize; ++i)
@@ -92,6 +113,9 @@ void CollectAnchors()
                 a.line = static_cast<std::uint8_t>(n);
                 a.pos = static_cast<std::uint8_t>(pos);
                 a.limit = 0;
+                a.start = a.pos;
+                a.list = TopLevelList;
+                a.node = a.prefixLength = 0;
                 if (!Szukanie.line[pos - 1].letter) {
                     while (Szukanie.line[pos - 1 - a.limit].open)
                         ++a.limit;
@@ -100,10 +124,18 @@ void CollectAnchors()
                               a.leftPartBound);
                     a.bound = a.leftPartBound[0];
                 } else {
+                    // The tiles before the anchor begin the word; no rack
+                    // letter goes there. An anchor whose tiles lead nowhere
+                    // in the dictionary gives nothing.
                     int sum = 0;
                     const int first = PrefixStart(pos, sum);
-                    a.bound = RankedScore(
-                        Run.line->Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first);
+                    if (!WalkPrefix(first, pos, a))
+                        continue;
+                    a.start = static_cast<std::uint8_t>(first);
+                    a.bound = RankedScore(Run.line->EndingWithin(pos, sum, 1, 0, 0,
+                                                                 Run.rack.lettersOfValue,
+                                                                 TheSearchGraph[a.list].longest),
+                                          first);
                 }
                 // Higher bounds first, then lower ranks; bounds are at least -1.
                 Order[AnchorCount] = static_cast<std::uint64_t>(INT_MAX - a.bound) << 32
@@ -129,31 +161,48 @@ void Record(char* word, int len)
         TryCandidate(word, len, nullptr);
 }
 
+// The letter of the tile after the anchor as a bit (bit 0 for a tile no word
+// can pass), or 0 when the square after it is empty.
+LetterBits AfterAnchor = 0;
+
+// Whether a word whose next letter comes from list may go on through the
+// anchor at: a tile there, or a letter of list that the anchor's set and the
+// rack admit, with a child list holding the tile after the anchor.
+[[gnu::always_inline]] inline bool GoesThrough(const LineSlot& at, int list, LetterBits available)
+{
+    const SearchNode& n = TheSearchGraph[list];
+    return at.letter || ((n.from & at.set & available) && (!AfterAnchor || (n.then & AfterAnchor)));
+}
+
 void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
 {
     const SearchGraph& graph = TheSearchGraph;
     const LineSlot& at = Szukanie.line[anchor];
     const LetterBits available = Available();
-    // The word as it stands goes on only through the anchor: a tile there, or
-    // a letter of list that the anchor's set and the rack admit.
-    if (at.letter || (graph[list].from & at.set & available)) {
+    // The word as it stands goes on only through the anchor.
+    if (GoesThrough(at, list, available)) {
         ScoreWordStart(len);
         ExtendRight(anchor, word, len, list, node, false);
     }
     if (limit <= 0 || !Beats(Run.leftPartBound[len + 1]))
         return;
-    // A letter without a child list cannot reach the anchor.
+    // A letter without a child list cannot reach the anchor; one whose left
+    // part goes on neither through the anchor nor to a longer left part is
+    // not tried.
+    const bool longer = limit > 1 && Beats(Run.leftPartBound[len + 2]);
     for (int i = list; graph[i].withChild & available; ++i) {
         const SearchNode& c = graph[i];
         if ((available & Bit(c.index)) && c.child > 0) {
             const bool blank = TakeTile(c.index, len);
-            word[len] = static_cast<char>(c.letter);
-            --StartAlongLine();
-            LeftPart(anchor, word, len + 1, c.child, i, limit - 1);
-            ++StartAlongLine();
+            if (longer || GoesThrough(at, c.child, Available())) {
+                word[len] = static_cast<char>(c.letter);
+                --StartAlongLine();
+                LeftPart(anchor, word, len + 1, c.child, i, limit - 1);
+                ++StartAlongLine();
+            }
             GiveTileBack(c.index, blank);
         }
-        if (c.lastSibling)
+        if (c.lastSibling())
             break;
     }
 }
@@ -173,7 +222,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
         return;
     }
     // An empty square or the border after the word's last letter.
-    if (extended && node >= 1 && graph[node].endOfWord)
+    if (extended && node >= 1 && graph[node].endOfWord())
         Record(word, len);
     const LetterBits allowed = slot.set & Available();
     if (!(graph[list].from & allowed))
@@ -196,7 +245,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
             --Run.tiles;
             GiveTileBack(c.index, blank);
         }
-        if (c.lastSibling)
+        if (c.lastSibling())
             break;
     }
 }
@@ -206,27 +255,17 @@ void SearchAnchor(const Anchor& a)
     SelectLine(a.across, a.line);
     Run.rank = a.rank;
     char* word = Szukanie.word;
-    const int pos = a.pos;
-    if (!Szukanie.line[pos - 1].letter) {
+    StartAlongLine() = a.start;
+    const Tile next = Szukanie.line[a.pos + 1].letter;
+    AfterAnchor = next ? Bit(Placeable.index[next]) : 0;
+    if (a.prefixLength == 0) {
         std::copy(std::begin(a.leftPartBound), std::end(a.leftPartBound), Run.leftPartBound);
-        StartAlongLine() = pos;
-        LeftPart(pos, word, 0, TopLevelList, 0, a.limit);
+        LeftPart(a.pos, word, 0, TopLevelList, 0, a.limit);
         return;
     }
-    // The tiles before the anchor begin the word; no rack letter goes there.
-    int sum = 0;
-    const int first = PrefixStart(pos, sum);
-    const SearchGraph& graph = TheSearchGraph;
-    int list = TopLevelList, node = 0, len = 0;
-    for (int i = first; i < pos; ++i) {
-        node = graph.Find(list, Placeable.index[Szukanie.line[i].letter]);
-        list = graph[node].child;
-        if (!node || list <= 0)
-            return;
-        word[len++] = static_cast<char>(Szukanie.line[i].letter);
-    }
-    StartAlongLine() = first;
-    LeftPart(pos, word, len, list, node, 0);
+    for (int i = 0; i < a.prefixLength; ++i)
+        word[i] = static_cast<char>(Szukanie.line[a.start + i].letter);
+    LeftPart(a.pos, word, a.prefixLength, a.list, a.node, 0);
 }
 
 // Levels III and IV: anchors best first, until one cannot win.
@@ -256,7 +295,7 @@ void FindBestMove()
     }
     TheSearchGraph.Update();
     if (!PrepareSearch([](const char* pattern, ZbiorLiter& set) {
-            TheSearchGraph.CrossCheck(pattern, set);
+            TheSearchGraph.CrossCheck(pattern, set, Run.rack.available);
         }))
         return;
     SearchBestFirst();

@@ -130,6 +130,9 @@ bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set))
     const Gracz* player = CurrentPlayer();
     if (!player)
         return false;
+    // The rack first: a cross-check query may keep only the letters it can
+    // supply.
+    PrepareRack();
     MarkAnchors(TheGra->firstMove);
     if (check) {
         ComputeCrossSetsWith(check);
@@ -137,7 +140,6 @@ bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set))
         ComputeAcrossCrossSets();
         ComputeDownCrossSets();
     }
-    PrepareRack();
     Run.level = player->Poziom;
     Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
     Run.rank = Run.bestRank = 0;

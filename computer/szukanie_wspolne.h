@@ -137,7 +137,8 @@ void FillLine(int n, LineBound& bound);
 
 // Resets the best move and prepares the board and the rack for a search by
 // the current player; false without one. check, when given, finds the
-// cross-check sets in place of Slownik::CrossCheck.
+// cross-check sets in place of Slownik::CrossCheck; Run's rack is counted
+// before it runs.
 bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set) = nullptr);
 
 // Lays word (len letters from Szukanie's start) on the board, scores it and
