@@ -3,8 +3,8 @@
 // of its sibling list, the letters found there and those of them with a child
 // list, the letters that may follow them, and the most letters a word can
 // still take from there. A scan of a list stops as soon as no later sibling
-// can match, and a node is one 20-byte record, so a scan reads one cache
-// line where the graph, with the masks beside it, would read several.
+// can match. A node is one 12-byte record: the search is bound by the memory
+// its scans touch, so the copy is kept as small as the graph itself.
 //
 // Rebuilt on first use after the dictionary changes (a few milliseconds at
 // most, inside that first search), never at start-up.
@@ -16,21 +16,24 @@
 #include "model/zbior_liter.h"
 
 struct SearchNode {
-    std::uint32_t from = 0;      // letters (bit i: letter index i, 'a' to 'z') from here on
-    std::uint32_t withChild = 0; // those of them on nodes with a child list
-    std::uint32_t then = 0;      // letters of the child lists of the nodes from here on
-    std::int32_t child = 0;      // first child; 0: none, or none inside the graph
-    std::uint8_t index = 0;      // letter index of a letter 'a' to 'z', else 0
-    Tile letter = 0;
-    std::uint8_t flags = 0;      // EndOfWord, LastSibling
-    // The most letters a word can take from this list on, counting from
-    // this node to the end of its list (at most a line's length).
-    std::uint8_t longest = 0;
+    std::uint32_t from = 0;   // letters (bit i: letter index i, 'a' to 'z') from here on
+    std::uint32_t then = 0;   // letters of the child lists of the nodes from here on
+    // The first child (0: none, or none inside the graph), the letter index,
+    // whether the letter is one of 'a' to 'z', the two flags, and the most
+    // letters a word can take from this list on, counting from this node to
+    // the end of its list (at most a line's length).
+    std::uint32_t packed = 0;
 
-    static constexpr std::uint8_t EndOfWord = 1, LastSibling = 2;
-    bool endOfWord() const { return flags & EndOfWord; }
-    bool lastSibling() const { return flags & LastSibling; }
+    static constexpr int ChildBits = 18;
+    int child() const { return static_cast<int>(packed & ((1u << ChildBits) - 1)); }
+    int letterIndex() const { return static_cast<int>(packed >> ChildBits & 31); }
+    // The letter index of a letter 'a' to 'z', else 0.
+    int index() const { return packed >> (ChildBits + 5) & 1 ? letterIndex() : 0; }
+    bool endOfWord() const { return packed >> (ChildBits + 6) & 1; }
+    bool lastSibling() const { return packed >> (ChildBits + 7) & 1; }
+    int longest() const { return static_cast<int>(packed >> (ChildBits + 8) & 15); }
 };
+static_assert(DictionaryCapacity < 1 << SearchNode::ChildBits, "a child index fits");
 
 class SearchGraph {
 public:
@@ -50,10 +53,13 @@ public:
     {
         const std::uint32_t bit = std::uint32_t{1} << index;
         for (int i = list; (*this)[i].from & bit; ++i)
-            if (nodes_[i].index == index)
+            if (nodes_[i].index() == index)
                 return i;
         return 0;
     }
+
+    // The letter of a letter index of 'a' to 'z'.
+    Tile Letter(int index) const { return letters_[index]; }
 
     // The letters of the pattern's '?' as Slownik::CrossCheck gives them,
     // of those in letters only.
@@ -63,12 +69,14 @@ private:
     // The longest entries: passes from the longest possible value down, each
     // keeping every entry an upper bound, until nothing changes.
     void FindLongest();
+    void SetLongest(SearchNode& n, int longest);
     // Walks n placeable letters from list; the node of the last, or 0 when
     // one is missing.
     int Walk(int list, const std::uint8_t* s, int n) const;
 
     unsigned revision_ = 0;
     int limit_ = 0;
+    Tile letters_[32] = {};
     SearchNode nodes_[DictionaryCapacity];
 };
 

@@ -74,7 +74,7 @@ bool WalkPrefix(int first, int pos, Anchor& a)
     a.prefixLength = 0;
     for (int i = first; i < pos; ++i) {
         a.node = graph.Find(a.list, Placeable.index[Szukanie.line[i].letter]);
-        a.list = graph[a.node].child;
+        a.list = graph[a.node].child();
         if (!a.node || a.list <= 0)
             return false;
         ++a.prefixLength;
@@ -134,7 +134,7 @@ void CollectAnchors()
                     a.start = static_cast<std::uint8_t>(first);
                     a.bound = RankedScore(Run.line->EndingWithin(pos, sum, 1, 0, 0,
                                                                  Run.rack.lettersOfValue,
-                                                                 TheSearchGraph[a.list].longest),
+                                                                 TheSearchGraph[a.list].longest()),
                                           first);
                 }
                 // Higher bounds first, then lower ranks; bounds are at least -1.
@@ -190,17 +190,18 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
     // part goes on neither through the anchor nor to a longer left part is
     // not tried.
     const bool longer = limit > 1 && Beats(Run.leftPartBound[len + 2]);
-    for (int i = list; graph[i].withChild & available; ++i) {
+    for (int i = list; graph[i].from & available; ++i) {
         const SearchNode& c = graph[i];
-        if ((available & Bit(c.index)) && c.child > 0) {
-            const bool blank = TakeTile(c.index, len);
-            if (longer || GoesThrough(at, c.child, Available())) {
-                word[len] = static_cast<char>(c.letter);
+        const int index = c.index(), child = c.child();
+        if ((available & Bit(index)) && child > 0) {
+            const bool blank = TakeTile(index, len);
+            if (longer || GoesThrough(at, child, Available())) {
+                word[len] = static_cast<char>(graph.Letter(index));
                 --StartAlongLine();
-                LeftPart(anchor, word, len + 1, c.child, i, limit - 1);
+                LeftPart(anchor, word, len + 1, child, i, limit - 1);
                 ++StartAlongLine();
             }
-            GiveTileBack(c.index, blank);
+            GiveTileBack(index, blank);
         }
         if (c.lastSibling())
             break;
@@ -216,7 +217,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
             word[len] = static_cast<char>(slot.letter);
             const int sum = Run.sum;
             Run.sum += (*Run.line)[pos].value;
-            ExtendRight(pos + 1, word, len + 1, graph[found].child, found, true);
+            ExtendRight(pos + 1, word, len + 1, graph[found].child(), found, true);
             Run.sum = sum;
         }
         return;
@@ -228,22 +229,23 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
     if (!(graph[list].from & allowed))
         return;
     const int bound = Run.line->EndingWithin(pos, Run.sum, Run.product, Run.cross, Run.tiles,
-                                             Run.lettersOfValue, graph[list].longest);
+                                             Run.lettersOfValue, graph[list].longest());
     if (!Beats(RankedScore(bound, StartAlongLine())))
         return;
     for (int i = list; graph[i].from & allowed; ++i) {
         const SearchNode& c = graph[i];
-        if (allowed & Bit(c.index)) {
-            const bool blank = TakeTile(c.index, len);
-            word[len] = static_cast<char>(c.letter);
+        const int index = c.index();
+        if (allowed & Bit(index)) {
+            const bool blank = TakeTile(index, len);
+            word[len] = static_cast<char>(graph.Letter(index));
             const int sum = Run.sum, product = Run.product, cross = Run.cross;
-            ScoreNewTile(pos, c.index, blank);
-            ExtendRight(pos + 1, word, len + 1, c.child, i, true);
+            ScoreNewTile(pos, index, blank);
+            ExtendRight(pos + 1, word, len + 1, c.child(), i, true);
             Run.sum = sum;
             Run.product = product;
             Run.cross = cross;
             --Run.tiles;
-            GiveTileBack(c.index, blank);
+            GiveTileBack(index, blank);
         }
         if (c.lastSibling())
             break;
