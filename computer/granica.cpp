@@ -61,9 +61,12 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
         if (b.crossWord)
             b.cross = (b.crossSum + b.value) * b.wordMultiplier;
     }
+    // Highest count first, equal counts in value order: an insertion sort,
+    // stable and without the buffer a library stable sort may allocate.
     std::copy(std::begin(LetterValues), std::end(LetterValues), valueOrder_);
-    std::stable_sort(valueOrder_, valueOrder_ + 4,
-                     [this](int a, int b) { return tileCount_[a] > tileCount_[b]; });
+    for (int i = 1; i < 4; ++i)
+        for (int j = i; j > 0 && tileCount_[valueOrder_[j]] > tileCount_[valueOrder_[j - 1]]; --j)
+            std::swap(valueOrder_[j], valueOrder_[j - 1]);
 }
 
 template <class Visit>
