@@ -184,6 +184,9 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
         ScoreWordStart(len);
         ExtendRight(anchor, word, len, list, node, false);
     }
+    // A longer left part leaves a letter for the anchor only while the
+    // dictionary's words below list are long enough.
+    limit = std::min(limit, graph[list].longest() - 1);
     if (limit <= 0 || !Beats(Run.leftPartBound[len + 1]))
         return;
     // A letter without a child list cannot reach the anchor; one whose left
