@@ -54,24 +54,38 @@ void SearchGraph::SetLongest(SearchNode& n, int longest)
 
 void SearchGraph::FindLongest()
 {
-    // Any starting values at least the true ones stay so through each pass,
-    // also in a damaged graph with cycles: the passes only tighten them.
-    for (int i = 1; i < limit_; ++i)
-        SetLongest(nodes_[i], BoardSize);
-    constexpr int MaxPasses = BoardSize + 1;
-    bool changed = true;
-    for (int pass = 0; pass < MaxPasses && changed; ++pass) {
-        changed = false;
-        for (int i = limit_ - 1; i > 0; --i) {
-            SearchNode& n = nodes_[i];
-            int longest = 1 + (n.child() > 0 ? nodes_[n.child()].longest() : 0);
-            if (!n.lastSibling() && i + 1 < limit_)
-                longest = std::max(longest, nodes_[i + 1].longest());
-            longest = std::min(longest, BoardSize);
-            if (longest != n.longest()) {
-                SetLongest(n, longest);
-                changed = true;
+    // Depth first over the two links a node's entry depends on (its child
+    // list and its next sibling), with an explicit stack. A link back into a
+    // node still being worked on (a cycle, in a damaged graph) counts as the
+    // longest possible value, which keeps every entry an upper bound.
+    enum : std::uint8_t { Unseen, Open, Done };
+    static std::uint8_t state[DictionaryCapacity];
+    static int stack[2 * DictionaryCapacity + 1]; // each node pushes at most two
+    std::fill(state, state + limit_, Unseen);
+    const auto next = [this](int i) { return nodes_[i].lastSibling() || i + 1 >= limit_ ? 0 : i + 1; };
+    const auto below = [this](int d) {
+        return d <= 0 ? 0 : state[d] == Open ? BoardSize : nodes_[d].longest();
+    };
+    for (int root = 1; root < limit_; ++root) {
+        if (state[root] != Unseen)
+            continue;
+        int top = 0;
+        stack[top++] = root;
+        while (top > 0) {
+            const int i = stack[top - 1];
+            if (state[i] == Unseen) {
+                state[i] = Open;
+                for (const int d : {nodes_[i].child(), next(i)})
+                    if (d > 0 && state[d] == Unseen)
+                        stack[top++] = d;
+                continue;
             }
+            --top;
+            if (state[i] == Done)
+                continue;
+            const int longest = std::max(1 + below(nodes_[i].child()), below(next(i)));
+            SetLongest(nodes_[i], std::min(longest, BoardSize));
+            state[i] = Done;
         }
     }
 }
