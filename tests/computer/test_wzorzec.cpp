@@ -177,3 +177,31 @@ TEST_F(SameAsReference, TiesGoToTheFirstInTheReferenceOrder)
     }
     EXPECT_GE(found, 300);
 }
+
+// A damaged dictionary whose lists lead back into the top-level list (words
+// without end) and through a letter no tile has: both searches still agree.
+TEST_F(SameAsReference, OnADictionaryWithCycles)
+{
+    const std::vector<std::uint8_t> records = {
+        0, 0, 0, 0, 0,      // node 0
+        0, 0, 0, 4, 1,      // 1: 'a', child list 4
+        0, 0, 0, 1, 27,     // 2: 'X', child list 1
+        0, 0, 0, 4, 95,     // 3: 'e', end of word, last, child list 4
+        0, 0, 0, 1, 62,     // 4: 'b', end of word, child list 1
+        0, 0, 0, 0, 91,     // 5: 'a', end of word, last
+    };
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("cycles.slo", records).c_str()), 0);
+    ClearBoard();
+    std::mt19937 rng(5);
+    RandomPremiums(rng);
+    for (int n = 0; n < 150; ++n) {
+        Position position;
+        position.firstMove = n % 10 == 0;
+        for (int k = 0; k < 6; ++k)
+            position.tiles[1 + rng() % BoardSize][1 + rng() % BoardSize] = "abe"[rng() % 3];
+        for (int k = 0; k < RackSlots; ++k)
+            position.rack.slots[k] = "abeX"[rng() % 4];
+        Compare(position, "board " + std::to_string(n));
+    }
+    EXPECT_GE(found, 400);
+}
