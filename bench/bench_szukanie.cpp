@@ -94,7 +94,8 @@ bool Bench(const std::string& path, int games)
         std::fprintf(stderr, "bench_szukanie: can't load %s\n", path.c_str());
         return false;
     }
-    std::printf("%s: %d nodes\n", path.c_str(), Slownik::Count());
+    const std::size_t folder = path.rfind(InstallFolder, 0) == 0 ? std::strlen(InstallFolder) : 0;
+    std::printf("%s: %d nodes\n", path.c_str() + folder, Slownik::Count());
     const auto t0 = Clock::now();
     const std::vector<Position> positions = PlaySelfPlayGames(games, Players, 4, Seed);
     std::printf("self-play: %d games, %zu positions in %.0f ms\n", games, positions.size(),
