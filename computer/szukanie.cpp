@@ -138,7 +138,7 @@ void CollectAnchors()
                                           first);
                 }
                 // Higher bounds first, then lower ranks; bounds are at least -1.
-                Order[AnchorCount] = static_cast<std::uint64_t>(INT_MAX - a.bound) << 32
+                Order[AnchorCount] = static_cast<std::uint64_t>(std::int64_t{INT_MAX} - a.bound) << 32
                                      | static_cast<std::uint64_t>(a.rank) << 16
                                      | static_cast<std::uint64_t>(AnchorCount);
                 ++AnchorCount;
