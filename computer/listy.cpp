@@ -8,11 +8,11 @@
 
 SearchGraph TheSearchGraph;
 
-void SearchGraph::Update()
+bool SearchGraph::Update()
 {
     const int limit = Slownik::Limit();
     if (revision_ == Slownik::Revision() && limit_ == limit && limit_ > 0)
-        return;
+        return false;
     revision_ = Slownik::Revision();
     limit_ = limit;
     for (int c = 'a'; c <= 'z'; ++c)
@@ -44,6 +44,7 @@ void SearchGraph::Update()
         n.then = then;
     }
     FindLongest();
+    return true;
 }
 
 void SearchGraph::SetLongest(SearchNode& n, int longest)

@@ -37,8 +37,9 @@ static_assert(DictionaryCapacity < 1 << SearchNode::ChildBits, "a child index fi
 
 class SearchGraph {
 public:
-    // Brings the copy up to date with the loaded dictionary.
-    void Update();
+    // Brings the copy up to date with the loaded dictionary; true when it
+    // had to be rebuilt.
+    bool Update();
 
     // Node i; node 0 and every node outside the graph are empty (no letters
     // from them on), which ends any scan.

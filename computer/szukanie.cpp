@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <iterator>
 
 #include "computer/listy.h"
@@ -14,6 +15,45 @@
 using namespace search_detail;
 
 namespace {
+
+// The cross-check sets of the latest patterns: a pattern's set depends
+// only on the dictionary, and from one search to the next most of the board
+// stays as it was.
+class CrossSetCache {
+public:
+    void Clear() { std::fill(std::begin(entries_), std::end(entries_), Entry{}); }
+
+    // The set of the pattern's '?' (all of it, not only the rack's letters).
+    LetterBits Find(const char* pattern)
+    {
+        std::uint32_t hash = 2166136261u;
+        int length = 0;
+        for (; pattern[length]; ++length)
+            hash = (hash ^ static_cast<std::uint8_t>(pattern[length])) * 16777619u;
+        Entry& e = entries_[hash % std::size(entries_)];
+        if (e.length == length + 1 && std::memcmp(e.pattern, pattern, length) == 0)
+            return e.set;
+        ZbiorLiter set;
+        TheSearchGraph.CrossCheck(pattern, set, AllLetterBits);
+        e.set = set.Word();
+        if (length < static_cast<int>(sizeof e.pattern)) {
+            std::memcpy(e.pattern, pattern, length);
+            e.length = static_cast<std::uint8_t>(length + 1);
+        } else {
+            e.length = 0;
+        }
+        return e.set;
+    }
+
+private:
+    struct Entry {
+        std::uint8_t length = 0; // the pattern's length + 1; 0: empty
+        char pattern[BoardSize + 1] = {};
+        LetterBits set = 0;
+    };
+    Entry entries_[4096];
+};
+CrossSetCache TheCrossSets;
 
 // Every line of both passes, prepared before the first anchor is searched.
 struct PreparedLines {
@@ -298,9 +338,10 @@ void FindBestMove()
         reference::FindBestMove();
         return;
     }
-    TheSearchGraph.Update();
+    if (TheSearchGraph.Update())
+        TheCrossSets.Clear();
     if (!PrepareSearch([](const char* pattern, ZbiorLiter& set) {
-            TheSearchGraph.CrossCheck(pattern, set, Run.rack.available);
+            set.SetWord(TheCrossSets.Find(pattern) & Run.rack.available);
         }))
         return;
     SearchBestFirst();

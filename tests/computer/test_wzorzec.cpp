@@ -205,3 +205,23 @@ TEST_F(SameAsReference, OnADictionaryWithCycles)
     }
     EXPECT_GE(found, 400);
 }
+
+// Nothing the search keeps from one dictionary holds for the next: "cb"
+// under the 'a' needs "ab" down, so after a change to a dictionary without
+// "ab" the same board has no move.
+TEST_F(SameAsReference, AfterTheDictionaryChanges)
+{
+    ClearBoard();
+    Position position;
+    position.firstMove = 0;
+    position.tiles[8][8] = 'a';
+    position.rack.slots[0] = 'b';
+    position.rack.slots[1] = 'c';
+    int expected = 0;
+    for (const bool withAb : {true, false, true, false}) {
+        LoadWords(dir, withAb ? std::vector<std::string>{"ab", "cb"} : std::vector<std::string>{"cb"});
+        Compare(position, withAb ? "with ab" : "without ab");
+        expected += withAb ? 4 : 0;
+        EXPECT_EQ(found, expected);
+    }
+}
