@@ -103,7 +103,7 @@ int SearchGraph::Walk(int list, const std::uint8_t* s, int n) const
     return node;
 }
 
-void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set, LetterBits letters) const
+void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
 {
     set.Clear();
     const char* gap = std::strchr(pattern, '?');
@@ -124,12 +124,11 @@ void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set, LetterBits le
     for (int c = list; c > 0 && c < limit_; ++c) {
         const SearchNode& candidate = nodes_[c];
         const int index = candidate.letterIndex();
-        const bool fits = (letters >> index & 1)
-                          && (suffixLength == 0
-                                  ? candidate.endOfWord()
-                                  : ((*this)[candidate.child()].from & first)
-                                        && nodes_[Walk(candidate.child(), suffix, suffixLength)]
-                                               .endOfWord());
+        const bool fits = suffixLength == 0
+                              ? candidate.endOfWord()
+                              : ((*this)[candidate.child()].from & first)
+                                    && nodes_[Walk(candidate.child(), suffix, suffixLength)]
+                                           .endOfWord();
         if (fits)
             set.Add(index);
         if (candidate.lastSibling())

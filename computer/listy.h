@@ -62,9 +62,8 @@ public:
     // The letter of a letter index of 'a' to 'z'.
     Tile Letter(int index) const { return letters_[index]; }
 
-    // The letters of the pattern's '?' as Slownik::CrossCheck gives them,
-    // of those in letters only.
-    void CrossCheck(const char* pattern, ZbiorLiter& set, LetterBits letters) const;
+    // The letters of the pattern's '?' as Slownik::CrossCheck gives them.
+    void CrossCheck(const char* pattern, ZbiorLiter& set) const;
 
 private:
     // The longest entries: passes from the longest possible value down, each

@@ -34,7 +34,7 @@ public:
         if (e.length == length + 1 && std::memcmp(e.pattern, pattern, length) == 0)
             return e.set;
         ZbiorLiter set;
-        TheSearchGraph.CrossCheck(pattern, set, AllLetterBits);
+        TheSearchGraph.CrossCheck(pattern, set);
         e.set = set.Word();
         if (length < static_cast<int>(sizeof e.pattern)) {
             std::memcpy(e.pattern, pattern, length);
@@ -69,7 +69,7 @@ struct Anchor {
     std::uint8_t across, line, pos, limit;
     std::uint8_t start;             // the first square of its words
     int list, node, prefixLength;   // after the tiles before the anchor, if any
-    int leftPartBound[RackSlots + 2];
+    int leftPartBound[LeftPartLengths]; // by the left part's length, not the longest
 };
 constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
 Anchor Anchors[MaxAnchors];
@@ -159,10 +159,9 @@ void CollectAnchors()
                 if (!Szukanie.line[pos - 1].letter) {
                     while (Szukanie.line[pos - 1 - a.limit].open)
                         ++a.limit;
-                    BoundLeftParts(pos, a.limit);
-                    std::copy(std::begin(Run.leftPartBound), std::end(Run.leftPartBound),
-                              a.leftPartBound);
-                    a.bound = a.leftPartBound[0];
+                    BoundEachLeftPart(pos, a.limit, a.leftPartBound);
+                    a.bound = *std::max_element(std::begin(a.leftPartBound),
+                                                std::end(a.leftPartBound));
                 } else {
                     // The tiles before the anchor begin the word; no rack
                     // letter goes there. An anchor whose tiles lead nowhere
@@ -201,6 +200,17 @@ void Record(char* word, int len)
         TryCandidate(word, len, nullptr);
 }
 
+// Entry [first][last]: the most a word of the anchor being searched can
+// score whose left part has first to last letters.
+int LeftPartsBound[LeftPartLengths][LeftPartLengths];
+
+// The bound of left parts of first to last letters (none: -1).
+int LeftPartsFrom(int first, int last)
+{
+    last = std::min(last, LeftPartLengths - 1);
+    return first <= last ? LeftPartsBound[first][last] : -1;
+}
+
 // The letter of the tile after the anchor as a bit (bit 0 for a tile no word
 // can pass), or 0 when the square after it is empty.
 LetterBits AfterAnchor = 0;
@@ -227,12 +237,12 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
     // A longer left part leaves a letter for the anchor only while the
     // dictionary's words below list are long enough.
     limit = std::min(limit, graph[list].longest() - 1);
-    if (limit <= 0 || !Beats(Run.leftPartBound[len + 1]))
+    if (limit <= 0 || !Beats(LeftPartsFrom(len + 1, len + limit)))
         return;
     // A letter without a child list cannot reach the anchor; one whose left
     // part goes on neither through the anchor nor to a longer left part is
     // not tried.
-    const bool longer = limit > 1 && Beats(Run.leftPartBound[len + 2]);
+    const bool longer = limit > 1 && Beats(LeftPartsFrom(len + 2, len + limit));
     for (int i = list; graph[i].from & available; ++i) {
         const SearchNode& c = graph[i];
         const int index = c.index(), child = c.child();
@@ -304,7 +314,11 @@ void SearchAnchor(const Anchor& a)
     const Tile next = Szukanie.line[a.pos + 1].letter;
     AfterAnchor = next ? Bit(Placeable.index[next]) : 0;
     if (a.prefixLength == 0) {
-        std::copy(std::begin(a.leftPartBound), std::end(a.leftPartBound), Run.leftPartBound);
+        for (int first = 0; first < LeftPartLengths; ++first) {
+            int best = -1;
+            for (int last = first; last < LeftPartLengths; ++last)
+                LeftPartsBound[first][last] = best = std::max(best, a.leftPartBound[last]);
+        }
         LeftPart(a.pos, word, 0, TopLevelList, 0, a.limit);
         return;
     }

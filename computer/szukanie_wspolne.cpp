@@ -52,13 +52,12 @@ void ScoreWordStart(int len)
     }
 }
 
-void BoundLeftParts(int pos, int limit)
+void BoundEachLeftPart(int pos, int limit, int* bound)
 {
     const int longest = std::min(limit, Run.rack.tiles - 1);
-    int* bound = Run.leftPartBound;
     LineBound& line = *Run.line;
     int sum = 0, product = 1;
-    for (int n = 0; n < static_cast<int>(std::size(Run.leftPartBound)); ++n) {
+    for (int n = 0; n < LeftPartLengths; ++n) {
         if (n > longest) {
             bound[n] = -1;
             continue;
@@ -70,7 +69,13 @@ void BoundLeftParts(int pos, int limit)
         bound[n] = RankedScore(line.Ending(pos, sum, product, 0, n, Run.rack.lettersOfValue),
                                pos - n);
     }
-    for (int n = longest - 1; n >= 0; --n)
+}
+
+void BoundLeftParts(int pos, int limit)
+{
+    int* bound = Run.leftPartBound;
+    BoundEachLeftPart(pos, limit, bound);
+    for (int n = LeftPartLengths - 2; n >= 0; --n)
         bound[n] = std::max(bound[n], bound[n + 1]);
 }
 

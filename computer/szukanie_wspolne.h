@@ -29,6 +29,9 @@ inline LetterBits Bit(int index) { return LetterBits{1} << index; }
 // Bits of the letters 'a' to 'z'.
 extern const LetterBits PlaceableBits;
 
+// Left parts of 0 to 7 letters, and one entry past them.
+constexpr int LeftPartLengths = RackSlots + 2;
+
 // What one search keeps besides Szukanie.
 struct SearchRun {
     int level = 0;
@@ -47,7 +50,7 @@ struct SearchRun {
     int rank = 0, bestRank = 0;
     // Entry n bounds, in the level's ranking, every candidate at the current
     // anchor whose left part has n letters or more.
-    int leftPartBound[RackSlots + 2] = {};
+    int leftPartBound[LeftPartLengths] = {};
 };
 extern SearchRun Run;
 
@@ -127,8 +130,13 @@ inline int RankedScore(int raw, int start)
 // Run's score of the word's first len letters as they now lie.
 void ScoreWordStart(int len);
 
-// Run's leftPartBound for the anchor at pos: left parts on the free squares
-// before it, each square filled by the best rack letter for it.
+// Bounds of the words at the anchor at pos whose left part has n letters
+// (bound[n], -1 for none), limit the free squares before it, each filled by
+// the best rack letter for it.
+void BoundEachLeftPart(int pos, int limit, int* bound);
+
+// Run's leftPartBound for the anchor at pos: entry n for the left parts of n
+// letters or more.
 void BoundLeftParts(int pos, int limit);
 
 // Copies line number n of the current pass into Szukanie's line buffer and
