@@ -55,7 +55,8 @@ private:
 };
 CrossSetCache TheCrossSets;
 
-// Every line of both passes, prepared before the first anchor is searched.
+// The lines of both passes that hold an anchor, prepared before the first
+// anchor is searched.
 struct PreparedLines {
     LineSlot slots[2][BoardSpan][BoardSpan]; // [across][line][position]
     LineBound bounds[2][BoardSpan];
@@ -191,8 +192,8 @@ void CollectAnchors()
 void ExtendRight(int pos, char* word, int len, int list, int node, bool extended);
 
 // A complete word: scored from the running totals first (exact for a word
-// of two letters or more, more than its score otherwise), laid and scored
-// by the game's rule only when that may win.
+// of two letters or more, never less than its score otherwise), laid and
+// scored by the game's rule only when that may win.
 void Record(char* word, int len)
 {
     const int raw = Run.sum * Run.product + Run.cross + (Run.tiles == RackSlots ? AllTilesBonus : 0);
