@@ -37,6 +37,7 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
         b = SquareBound{};
         riskFactor_[pos] = 0;
         endsFound_[pos] = false;
+        reachFound_[pos] = false;
         b.colourClass = p.colourClass;
         b.wordMultiplier = p.wordMultiplier;
         if (slot.letter) {
@@ -60,14 +61,17 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
         if (b.crossWord)
             b.cross = (b.crossSum + b.value) * b.wordMultiplier;
     }
+    // Highest count first, equal counts in value order: an insertion sort,
+    // stable and without the buffer a library stable sort may allocate.
     std::copy(std::begin(LetterValues), std::end(LetterValues), valueOrder_);
-    std::stable_sort(valueOrder_, valueOrder_ + 4,
-                     [this](int a, int b) { return tileCount_[a] > tileCount_[b]; });
+    for (int i = 1; i < 4; ++i)
+        for (int j = i; j > 0 && tileCount_[valueOrder_[j]] > tileCount_[valueOrder_[j - 1]]; --j)
+            std::swap(valueOrder_[j], valueOrder_[j - 1]);
 }
 
-void LineBound::FindEnds(int pos)
+template <class Visit>
+void LineBound::Walk(int pos, Visit visit) const
 {
-    End furthest[RackSlots + 1];
     End at;
     const LineSlot* line = Szukanie.line;
     for (int j = pos; j <= BoardSize; ++j) {
@@ -84,11 +88,18 @@ void LineBound::FindEnds(int pos)
         } else {
             at.old += b.value;
         }
-        if (!line[j + 1].letter) {
-            at.valid = true;
-            furthest[at.added] = at;
-        }
+        at.valid = !line[j + 1].letter;
+        visit(j, at);
     }
+}
+
+void LineBound::FindEnds(int pos)
+{
+    End furthest[RackSlots + 1];
+    Walk(pos, [&](int, const End& at) {
+        if (at.valid)
+            furthest[at.added] = at;
+    });
     End best;
     for (int k = 0; k <= RackSlots; ++k) {
         if (furthest[k].valid)
@@ -96,6 +107,22 @@ void LineBound::FindEnds(int pos)
         ends_[pos][k] = best;
     }
     endsFound_[pos] = true;
+}
+
+void LineBound::FindReach(int pos)
+{
+    std::fill(std::begin(reach_[pos]), std::end(reach_[pos]), static_cast<std::int8_t>(pos - 1));
+    std::fill(std::begin(lastValid_[pos]), std::end(lastValid_[pos]), static_cast<std::int8_t>(-1));
+    int last = -1;
+    Walk(pos, [&](int j, const End& at) {
+        at_[pos][j] = at;
+        if (at.valid)
+            last = j;
+        lastValid_[pos][j] = static_cast<std::int8_t>(last);
+        for (int k = at.added; k <= RackSlots; ++k)
+            reach_[pos][k] = static_cast<std::int8_t>(j);
+    });
+    reachFound_[pos] = true;
 }
 
 int LineBound::BestTiles(int k, const int* lettersLeft) const
@@ -109,6 +136,14 @@ int LineBound::BestTiles(int k, const int* lettersLeft) const
     return total;
 }
 
+int LineBound::Score(const End& e, int sum, int product, int cross, int tiles,
+                     const int* lettersLeft) const
+{
+    const int letters = std::min(e.bySquare, BestTiles(e.added, lettersLeft));
+    return (sum + e.old + letters) * product * e.product + cross + e.cross
+           + (tiles + e.added == RackSlots ? AllTilesBonus : 0);
+}
+
 int LineBound::Ending(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft)
 {
     const int spare = std::min(rackTiles_ - tiles, RackSlots);
@@ -119,9 +154,21 @@ int LineBound::Ending(int pos, int sum, int product, int cross, int tiles, const
     const End& e = ends_[pos][spare];
     if (!e.valid)
         return -1;
-    const int letters = std::min(e.bySquare, BestTiles(e.added, lettersLeft));
-    return (sum + e.old + letters) * product * e.product + cross + e.cross
-           + (tiles + e.added == RackSlots ? AllTilesBonus : 0);
+    return Score(e, sum, product, cross, tiles, lettersLeft);
+}
+
+int LineBound::EndingWithin(int pos, int sum, int product, int cross, int tiles,
+                            const int* lettersLeft, int maxLetters)
+{
+    const int spare = std::min(rackTiles_ - tiles, RackSlots);
+    if (spare <= 0)
+        return -1;
+    if (!reachFound_[pos])
+        FindReach(pos);
+    const int j = std::min(static_cast<int>(reach_[pos][spare]), pos + maxLetters - 1);
+    if (j < pos || lastValid_[pos][j] < 0)
+        return -1;
+    return Score(at_[pos][lastValid_[pos][j]], sum, product, cross, tiles, lettersLeft);
 }
 
 double LineBound::RiskFactor(int start)

@@ -55,6 +55,11 @@ public:
     // -1 when it cannot go on.
     int Ending(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft);
 
+    // As Ending, for a word that can take at most maxLetters more letters
+    // (the board's tiles among them) from pos on.
+    int EndingWithin(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft,
+                     int maxLetters);
+
     // The risk factor of a word that starts at position start.
     double RiskFactor(int start);
 
@@ -64,6 +69,14 @@ private:
         int added = 0, old = 0, bySquare = 0, product = 1, cross = 0;
     };
     void FindEnds(int pos);
+    // Every end of a word from pos, by its last square, for EndingWithin.
+    void FindReach(int pos);
+    // Calls visit(j, the word's squares pos to j) for each square j a word
+    // from pos can reach with the rack.
+    template <class Visit>
+    void Walk(int pos, Visit visit) const;
+    int Score(const End& e, int sum, int product, int cross, int tiles,
+              const int* lettersLeft) const;
     // The most k letter tiles of lettersLeft can count on the line.
     int BestTiles(int k, const int* lettersLeft) const;
 
@@ -74,6 +87,10 @@ private:
     double riskFactor_[BoardSpan] = {};     // 0 until needed
     bool endsFound_[BoardSpan] = {};
     End ends_[BoardSpan][RackSlots + 1];    // the furthest end with at most k tiles
+    bool reachFound_[BoardSpan] = {};
+    End at_[BoardSpan][BoardSpan];          // [pos][j]: the word's squares pos to j
+    std::int8_t lastValid_[BoardSpan][BoardSpan]; // the last valid end up to j, or -1
+    std::int8_t reach_[BoardSpan][RackSlots + 1]; // the furthest square with at most k tiles
     int tileCount_[MaxLetterValue + 1] = {}; // what a tile of value v counts at most here
     int valueOrder_[4] = {};                // letter values by tileCount_, highest first
 };

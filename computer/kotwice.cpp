@@ -37,6 +37,9 @@ bool CrossPattern(int x, int y, int dx, int dy, char* pattern)
     return true;
 }
 
+// The dictionary query of the passes.
+void (*CrossCheckQuery)(const char*, ZbiorLiter&) = Slownik::CrossCheck;
+
 // The letters that may stand on the empty square (x, y) between the tiles
 // along (dx, dy): one walk of the graph for the run before the square, then
 // the run after it below each letter of the list reached.
@@ -44,7 +47,7 @@ void CrossSet(int x, int y, int dx, int dy, ZbiorLiter& set)
 {
     char pattern[2 * BoardSize + 2];
     if (CrossPattern(x, y, dx, dy, pattern))
-        Slownik::CrossCheck(pattern, set);
+        CrossCheckQuery(pattern, set);
     else
         set.Clear();
 }
@@ -102,6 +105,14 @@ void ComputeAcrossCrossSets()
 void ComputeDownCrossSets()
 {
     ComputeCrossSets(1, 0, &Pole::downSet, DownSetFromLeft, DownSetFromRight);
+}
+
+void ComputeCrossSetsWith(void (*check)(const char* pattern, ZbiorLiter& set))
+{
+    CrossCheckQuery = check;
+    ComputeAcrossCrossSets();
+    ComputeDownCrossSets();
+    CrossCheckQuery = Slownik::CrossCheck;
 }
 
 void CountRackLetters()

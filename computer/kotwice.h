@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "model/zbior_liter.h"
+
 // Sets the anchor flag of every playing square: on the first move only the
 // centre; otherwise every empty square next to a tile.
 void MarkAnchors(std::uint8_t firstMove);
@@ -13,6 +15,10 @@ void MarkAnchors(std::uint8_t firstMove);
 // its row). Border squares get empty sets.
 void ComputeAcrossCrossSets();
 void ComputeDownCrossSets();
+
+// Both passes with check in place of Slownik::CrossCheck: another walk of
+// the same graph, giving the same sets.
+void ComputeCrossSetsWith(void (*check)(const char* pattern, ZbiorLiter& set));
 
 // The set of one empty playing square from the tiles above and below it (the
 // across builders) or left and right of it (the down builders).

@@ -2,429 +2,363 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <iterator>
 
-#include "computer/granica.h"
-#include "computer/kotwice.h"
-#include "computer/ocena.h"
+#include "computer/listy.h"
+#include "computer/szukanie_wspolne.h"
+#include "computer/wzorzec.h"
 #include "model/gra.h"
+#include "model/punktacja.h"
 #include "model/slownik.h"
 
-StanSzukania Szukanie;
-BestMove NajlepszyRuch;
-SearchControl TheSearchControl;
-
-Gracz* CurrentPlayer()
-{
-    if (!TheGra || TheGra->current < 0 || TheGra->current >= MaxPlayers)
-        return nullptr;
-    return TheGra->player[TheGra->current];
-}
+using namespace search_detail;
 
 namespace {
 
-// The letter index of each tile the search may place ('a' to 'z'), else 0:
-// dictionary nodes of other letters are passed over.
-struct PlaceableTable {
-    std::uint8_t index[256] = {};
-    PlaceableTable()
+// The cross-check sets of the latest patterns: a pattern's set depends
+// only on the dictionary, and from one search to the next most of the board
+// stays as it was.
+class CrossSetCache {
+public:
+    void Clear() { std::fill(std::begin(entries_), std::end(entries_), Entry{}); }
+
+    // The set of the pattern's '?' (all of it, not only the rack's letters).
+    LetterBits Find(const char* pattern)
     {
-        for (int c = 'a'; c <= 'z'; ++c)
-            index[c] = static_cast<std::uint8_t>(LetterIndex(static_cast<Tile>(c)));
+        std::uint32_t hash = 2166136261u;
+        int length = 0;
+        for (; pattern[length]; ++length)
+            hash = (hash ^ static_cast<std::uint8_t>(pattern[length])) * 16777619u;
+        Entry& e = entries_[hash % std::size(entries_)];
+        if (e.length == length + 1 && std::memcmp(e.pattern, pattern, length) == 0)
+            return e.set;
+        ZbiorLiter set;
+        TheSearchGraph.CrossCheck(pattern, set);
+        e.set = set.Word();
+        if (length < static_cast<int>(sizeof e.pattern)) {
+            std::memcpy(e.pattern, pattern, length);
+            e.length = static_cast<std::uint8_t>(length + 1);
+        } else {
+            e.length = 0;
+        }
+        return e.set;
     }
+
+private:
+    struct Entry {
+        std::uint8_t length = 0; // the pattern's length + 1; 0: empty
+        char pattern[BoardSize + 1] = {};
+        LetterBits set = 0;
+    };
+    Entry entries_[4096];
 };
-const PlaceableTable Placeable;
+CrossSetCache TheCrossSets;
 
-LetterBits Bit(int index) { return LetterBits{1} << index; }
+// The lines of both passes that hold an anchor, prepared before the first
+// anchor is searched.
+struct PreparedLines {
+    LineSlot slots[2][BoardSpan][BoardSpan]; // [across][line][position]
+    LineBound bounds[2][BoardSpan];
+};
+PreparedLines Lines;
 
-// Bits of the letters 'a' to 'z'.
-const LetterBits PlaceableBits = [] {
-    LetterBits bits = 0;
-    for (int c = 'a'; c <= 'z'; ++c)
-        bits |= Bit(Placeable.index[c]);
-    return bits;
-}();
+// An anchor to search, with its bound and its rank in the reference's order.
+struct Anchor {
+    int bound;
+    int rank;
+    std::uint8_t across, line, pos, limit;
+    std::uint8_t start;             // the first square of its words
+    int list, node, prefixLength;   // after the tiles before the anchor, if any
+    int leftPartBound[LeftPartLengths]; // by the left part's length, not the longest
+};
+constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
+Anchor Anchors[MaxAnchors];
+int AnchorCount = 0;
+std::uint64_t Order[MaxAnchors]; // the search order: bound, rank, then the index in Anchors
 
-// What one search keeps besides Szukanie.
-struct SearchRun {
-    int level = 0;
-    int stopAbove = INT_MAX;        // the early stop of levels I and II
-    RackBound rack;                 // the whole rack
-    LetterBits rackLetters = 0;     // letters with a tile left on the rack
-    int lettersOfValue[MaxLetterValue + 1] = {}; // letter tiles left, by value
-    // The word being built, scored as far as it goes: the sum of its letters
-    // (premiums of its new tiles included), the product of its new tiles'
-    // word multipliers, its cross words and its number of new tiles.
-    int sum = 0, product = 1, cross = 0, tiles = 0;
-    LineBound line;                 // the bounds of the current line
-    // Entry n bounds, in the level's ranking, every candidate at the current
-    // anchor whose left part has n letters or more.
-    int leftPartBound[RackSlots + 2] = {};
-} Run;
+// The line of the anchor being searched, copied into Szukanie's line buffer.
+int CurrentLine = -1;
 
-bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
-
-// The small steps of the search's inner loops are inlined into them (the
-// recursive loops are too large for the compiler to inline them itself).
-
-// The letters the rack can still supply: its letters, or any with a blank.
-[[gnu::always_inline]] inline LetterBits Available()
+void SelectLine(int across, int line)
 {
-    const bool blank = Szukanie.rack[BlankIndex] > 0 && Szukanie.blanksInUse < MaxMoveBlanks;
-    return Run.rackLetters | (blank ? PlaceableBits : 0);
+    const int key = across * BoardSpan + line;
+    Szukanie.across = static_cast<std::uint8_t>(across);
+    (across ? Szukanie.startY : Szukanie.startX) = line;
+    Run.line = &Lines.bounds[across][line];
+    if (key == CurrentLine)
+        return;
+    CurrentLine = key;
+    std::copy(std::begin(Lines.slots[across][line]), std::end(Lines.slots[across][line]),
+              Szukanie.line);
 }
 
-// Takes a tile for letter index i at word position len: a letter tile while
-// one is left, else a blank. Returns whether it was a blank.
-[[gnu::always_inline]] inline bool TakeTile(int i, int len)
+// The tiles directly before the anchor at pos: the first of them (pos when
+// there are none) and the sum of their values.
+int PrefixStart(int pos, int& sum)
 {
-    if (Szukanie.rack[i] > 0) {
-        if (--Szukanie.rack[i] == 0)
-            Run.rackLetters &= ~Bit(i);
-        --Run.lettersOfValue[IndexValue(i)];
-        return false;
+    int first = pos;
+    sum = 0;
+    while (Szukanie.line[first - 1].letter)
+        sum += (*Run.line)[--first].value;
+    return first;
+}
+
+// Walks the tiles from first to the anchor at pos from the top-level list:
+// false when they are no word's beginning; else a's list, node and prefix
+// length after them.
+bool WalkPrefix(int first, int pos, Anchor& a)
+{
+    const SearchGraph& graph = TheSearchGraph;
+    a.list = TopLevelList;
+    a.node = 0;
+    a.prefixLength = 0;
+    for (int i = first; i < pos; ++i) {
+        a.node = graph.Find(a.list, Placeable.index[Szukanie.line[i].letter]);
+        a.list = graph[a.node].child();
+        if (!a.node || a.list <= 0)
+            return false;
+        ++a.prefixLength;
     }
-    --Szukanie.rack[BlankIndex];
-    Szukanie.blankPositions[Szukanie.blanksInUse++] = len;
     return true;
 }
 
-[[gnu::always_inline]] inline void GiveTileBack(int i, bool blank)
+bool HasAnchor(bool across, int n)
 {
-    if (blank) {
-        Szukanie.blankPositions[--Szukanie.blanksInUse] = -1;
-        ++Szukanie.rack[BlankIndex];
+    for (int i = 1; i <= BoardSize; ++i)
+        if ((across ? Plansza[i][n] : Plansza[n][i]).anchor)
+            return true;
+    return false;
+}
+
+// Prepares every line with an anchor and lists its anchors with their
+// bounds, best first; of equal bounds the first in the reference's order.
+void CollectAnchors()
+{
+    AnchorCount = 0;
+    int rank = 0;
+    for (const int across : {1, 0}) {
+        Szukanie.across = static_cast<std::uint8_t>(across);
+        for (int n = 1; n <= BoardSize; ++n, rank += BoardSize) {
+            if (!HasAnchor(across, n))
+                continue;
+            FillLine(n, Lines.bounds[across][n]);
+            std::copy(std::begin(Szukanie.line), std::end(Szukanie.line),
+                      Lines.slots[across][n]);
+            for (int pos = 1; pos <= BoardSize; ++pos) {
+                if (!Szukanie.line[pos].anchor)
+                    continue;
+                Anchor& a = Anchors[AnchorCount];
+                a.rank = rank + pos - 1;
+                a.across = static_cast<std::uint8_t>(across);
+                a.line = static_cast<std::uint8_t>(n);
+                a.pos = static_cast<std::uint8_t>(pos);
+                a.limit = 0;
+                a.start = a.pos;
+                a.list = TopLevelList;
+                a.node = a.prefixLength = 0;
+                if (!Szukanie.line[pos - 1].letter) {
+                    while (Szukanie.line[pos - 1 - a.limit].open)
+                        ++a.limit;
+                    BoundEachLeftPart(pos, a.limit, a.leftPartBound);
+                    a.bound = *std::max_element(std::begin(a.leftPartBound),
+                                                std::end(a.leftPartBound));
+                } else {
+                    // The tiles before the anchor begin the word; no rack
+                    // letter goes there. An anchor whose tiles lead nowhere
+                    // in the dictionary gives nothing.
+                    int sum = 0;
+                    const int first = PrefixStart(pos, sum);
+                    if (!WalkPrefix(first, pos, a))
+                        continue;
+                    a.start = static_cast<std::uint8_t>(first);
+                    a.bound = RankedScore(Run.line->EndingWithin(pos, sum, 1, 0, 0,
+                                                                 Run.rack.lettersOfValue,
+                                                                 TheSearchGraph[a.list].longest()),
+                                          first);
+                }
+                // Higher bounds first, then lower ranks; bounds are at least -1.
+                Order[AnchorCount] = static_cast<std::uint64_t>(std::int64_t{INT_MAX} - a.bound) << 32
+                                     | static_cast<std::uint64_t>(a.rank) << 16
+                                     | static_cast<std::uint64_t>(AnchorCount);
+                ++AnchorCount;
+            }
+        }
+    }
+    CurrentLine = -1;
+    std::sort(Order, Order + AnchorCount);
+}
+
+void ExtendRight(int pos, char* word, int len, int list, int node, bool extended);
+
+// A complete word: scored from the running totals first (exact for a word
+// of two letters or more, never less than its score otherwise), laid and
+// scored by the game's rule only when that may win.
+void Record(char* word, int len)
+{
+    const int raw = Run.sum * Run.product + Run.cross + (Run.tiles == RackSlots ? AllTilesBonus : 0);
+    if (Beats(RankedScore(raw, StartAlongLine())))
+        TryCandidate(word, len, nullptr);
+}
+
+// Entry [first][last]: the most a word of the anchor being searched can
+// score whose left part has first to last letters.
+int LeftPartsBound[LeftPartLengths][LeftPartLengths];
+
+// The bound of left parts of first to last letters (none: -1).
+int LeftPartsFrom(int first, int last)
+{
+    last = std::min(last, LeftPartLengths - 1);
+    return first <= last ? LeftPartsBound[first][last] : -1;
+}
+
+// The letter of the tile after the anchor as a bit (bit 0 for a tile no word
+// can pass), or 0 when the square after it is empty.
+LetterBits AfterAnchor = 0;
+
+// Whether a word whose next letter comes from list may go on through the
+// anchor at: a tile there, or a letter of list that the anchor's set and the
+// rack admit, with a child list holding the tile after the anchor.
+[[gnu::always_inline]] inline bool GoesThrough(const LineSlot& at, int list, LetterBits available)
+{
+    const SearchNode& n = TheSearchGraph[list];
+    return at.letter || ((n.from & at.set & available) && (!AfterAnchor || (n.then & AfterAnchor)));
+}
+
+void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
+{
+    const SearchGraph& graph = TheSearchGraph;
+    const LineSlot& at = Szukanie.line[anchor];
+    const LetterBits available = Available();
+    // The word as it stands goes on only through the anchor.
+    if (GoesThrough(at, list, available)) {
+        ScoreWordStart(len);
+        ExtendRight(anchor, word, len, list, node, false);
+    }
+    // A longer left part leaves a letter for the anchor only while the
+    // dictionary's words below list are long enough.
+    limit = std::min(limit, graph[list].longest() - 1);
+    if (limit <= 0 || !Beats(LeftPartsFrom(len + 1, len + limit)))
         return;
-    }
-    if (Szukanie.rack[i]++ == 0)
-        Run.rackLetters |= Bit(i);
-    ++Run.lettersOfValue[IndexValue(i)];
-}
-
-int& StartAlongLine() { return Szukanie.across ? Szukanie.startX : Szukanie.startY; }
-
-// The best move's score in the level's ranking.
-int BestScore() { return Run.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
-
-// A raw score in the level's ranking for a word starting at position start.
-int RankedScore(int raw, int start)
-{
-    if (raw < 0 || Run.level < 4)
-        return raw;
-    return static_cast<int>(raw / Run.line.RiskFactor(start));
-}
-
-// Whether the candidates of a branch, scoring at most raw from position
-// start, may hold one that becomes the best move.
-bool MayBeat(int raw, int start)
-{
-    return !TheSearchControl.prune || RankedScore(raw, start) > BestScore();
-}
-
-// Adds a new tile of letter index i (a blank or not) on position pos to
-// Run's score of the word.
-[[gnu::always_inline]] inline void ScoreNewTile(int pos, int i, bool blank)
-{
-    const SquareBound& b = Run.line[pos];
-    const int counted = CountedValue(blank ? 0 : IndexValue(i), b.colourClass);
-    Run.sum += counted;
-    Run.product *= b.wordMultiplier;
-    if (b.crossWord)
-        Run.cross += (b.crossSum + counted) * b.wordMultiplier;
-    ++Run.tiles;
-}
-
-// Run's score of the word's first len letters as they now lie.
-void ScoreWordStart(int len)
-{
-    Run.sum = Run.cross = Run.tiles = 0;
-    Run.product = 1;
-    const int start = StartAlongLine();
-    for (int i = 0; i < len; ++i) {
-        if (Szukanie.line[start + i].letter) {
-            Run.sum += Run.line[start + i].value;
-            continue;
-        }
-        bool blank = false;
-        for (int b = 0; b < Szukanie.blanksInUse; ++b)
-            blank |= Szukanie.blankPositions[b] == i;
-        ScoreNewTile(start + i, Placeable.index[static_cast<Tile>(Szukanie.word[i])], blank);
-    }
-}
-
-// Run's leftPartBound for the anchor at pos: left parts on the free squares
-// before it, each square filled by the best rack letter for it.
-void BoundLeftParts(int pos, int limit)
-{
-    const int longest = std::min(limit, Run.rack.tiles - 1);
-    int* bound = Run.leftPartBound;
-    int sum = 0, product = 1;
-    for (int n = 0; n < static_cast<int>(std::size(Run.leftPartBound)); ++n) {
-        if (n > longest) {
-            bound[n] = -1;
-            continue;
-        }
-        if (n > 0) {
-            sum += Run.line[pos - n].value;
-            product *= Run.line[pos - n].wordMultiplier;
-        }
-        bound[n] = RankedScore(
-            Run.line.Ending(pos, sum, product, 0, n, Run.rack.lettersOfValue), pos - n);
-    }
-    for (int n = longest - 1; n >= 0; --n)
-        bound[n] = std::max(bound[n], bound[n + 1]);
-}
-
-bool TouchesTile(int x, int y)
-{
-    return Plansza[x - 1][y].tile || Plansza[x + 1][y].tile || Plansza[x][y - 1].tile
-           || Plansza[x][y + 1].tile;
-}
-
-// Copies line number n of the current pass into Szukanie's line buffer.
-void FillLine(int n)
-{
-    for (int i = 0; i < BoardSpan; ++i) {
-        const int x = Szukanie.across ? i : n, y = Szukanie.across ? n : i;
-        const Pole& p = Plansza[x][y];
-        LineSlot& slot = Szukanie.line[i];
-        const bool border = i == 0 || i > BoardSize;
-        slot.letter = !p.tile ? 0 : Placeable.index[p.Letter()] ? p.Letter() : UnusableLetter;
-        slot.anchor = p.anchor;
-        slot.open = !border && !p.tile && !p.anchor && !TouchesTile(x, y);
-        slot.set = border ? 0 : (Szukanie.across ? p.acrossSet : p.downSet).Word();
-    }
-    Run.line.Prepare(Szukanie.across, n, Run.rack);
-}
-
-// The words through the anchor at position pos of the current line.
-void SearchAnchor(int pos)
-{
-    const LineSlot* line = Szukanie.line;
-    char* word = Szukanie.word;
-    if (!line[pos - 1].letter) {
-        // Left parts lie only on free squares that touch no tile; in a game
-        // these are exactly the squares back to the previous anchor.
-        int limit = 0;
-        while (line[pos - 1 - limit].open)
-            ++limit;
-        BoundLeftParts(pos, limit);
-        if (TheSearchControl.prune && Run.leftPartBound[0] <= BestScore())
-            return;
-        StartAlongLine() = pos;
-        LeftPart(pos, word, 0, TopLevelList, 0, limit);
-        return;
-    }
-    // The tiles before the anchor begin the word; no rack letter goes there.
-    int first = pos, sum = 0;
-    while (line[first - 1].letter)
-        sum += Run.line[--first].value;
-    if (!MayBeat(Run.line.Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first))
-        return;
-    int list = TopLevelList, node = 0, len = 0;
-    for (int i = first; i < pos; ++i) {
-        node = 0;
-        list = Slownik::FindChild(line[i].letter, list, node);
-        if (!node || list <= 0)
-            return;
-        word[len++] = static_cast<char>(line[i].letter);
-    }
-    StartAlongLine() = first;
-    LeftPart(pos, word, len, list, node, 0);
-}
-
-void SearchPass(bool across)
-{
-    Szukanie.across = across;
-    for (int n = 1; n <= BoardSize; ++n) {
-        (across ? Szukanie.startY : Szukanie.startX) = n;
-        FillLine(n);
-        for (int pos = 1; pos <= BoardSize; ++pos) {
-            if (Stopped())
-                return;
-            if (Szukanie.line[pos].anchor)
-                SearchAnchor(pos);
-        }
-    }
-}
-
-// Counts the rack for the search and its bounds.
-void PrepareRack()
-{
-    Szukanie.blanksInUse = 0;
-    Szukanie.blankPositions[0] = Szukanie.blankPositions[1] = -1;
-    CountRackLetters();
-    RackBound& rack = Run.rack;
-    rack = RackBound{};
-    rack.tiles = std::min(Szukanie.rack[BlankIndex], MaxMoveBlanks);
-    for (int c = 'a'; c <= 'z'; ++c) {
-        const int i = Placeable.index[c];
-        if (const int n = Szukanie.rack[i]; n > 0) {
-            rack.letters |= Bit(i);
-            rack.tiles += n;
-            rack.lettersOfValue[IndexValue(i)] += n;
-        }
-    }
-    Run.rackLetters = rack.letters;
-    std::copy(std::begin(rack.lettersOfValue), std::end(rack.lettersOfValue),
-              Run.lettersOfValue);
-    rack.available = Available();
-}
-
-// For each node of the sibling list from list whose letter is in allowed
-// (and has a child list, with needChild): takes a tile for it, puts its
-// letter at word[len], calls visit(node, its record, letter index, whether
-// the tile is a blank) and gives the tile back. Stops at the early stop.
-template <class Visit>
-void ForEachLetter(int list, LetterBits allowed, bool needChild, char* word, int len, Visit visit)
-{
-    const int end = Slownik::Limit();
-    for (int i = list; i > 0 && i < end; ++i) {
-        if (Stopped())
-            return;
-        const Wezel& c = Slownik::Node(i);
-        const int index = Placeable.index[c.letter];
-        if (index && (allowed & Bit(index)) && (!needChild || c.firstChild > 0)) {
+    // A letter without a child list cannot reach the anchor; one whose left
+    // part goes on neither through the anchor nor to a longer left part is
+    // not tried.
+    const bool longer = limit > 1 && Beats(LeftPartsFrom(len + 2, len + limit));
+    for (int i = list; graph[i].from & available; ++i) {
+        const SearchNode& c = graph[i];
+        const int index = c.index(), child = c.child();
+        if ((available & Bit(index)) && child > 0) {
             const bool blank = TakeTile(index, len);
-            word[len] = static_cast<char>(c.letter);
-            visit(i, c, index, blank);
+            if (longer || GoesThrough(at, child, Available())) {
+                word[len] = static_cast<char>(graph.Letter(index));
+                --StartAlongLine();
+                LeftPart(anchor, word, len + 1, child, i, limit - 1);
+                ++StartAlongLine();
+            }
             GiveTileBack(index, blank);
         }
-        if (c.lastSibling)
+        if (c.lastSibling())
             break;
     }
 }
 
-void LayBestMove()
-{
-    for (int k = 0; k < NajlepszyRuch.tileCount; ++k) {
-        Pole& p = Plansza[NajlepszyRuch.squares[k].x][NajlepszyRuch.squares[k].y];
-        p.tile = NajlepszyRuch.letters[k];
-        p.blankLetter = 0;
-    }
-}
-
-} // namespace
-
-void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
-{
-    ScoreWordStart(len);
-    ExtendRight(anchor, word, len, list, node, false);
-    if (!TheGra || limit <= 0)
-        return;
-    if (TheSearchControl.prune && Run.leftPartBound[len + 1] <= BestScore())
-        return;
-    // A letter without a child list cannot reach the anchor.
-    ForEachLetter(list, Available(), true, word, len, [&](int i, const Wezel& c, int, bool) {
-        --StartAlongLine();
-        LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
-        ++StartAlongLine();
-    });
-}
-
 void ExtendRight(int pos, char* word, int len, int list, int node, bool extended)
 {
-    if (!TheGra)
-        return;
+    const SearchGraph& graph = TheSearchGraph;
     const LineSlot& slot = Szukanie.line[pos];
     if (slot.letter) {
-        int found = 0;
-        const int child = Slownik::FindChild(slot.letter, list, found);
-        if (found) {
+        if (const int found = graph.Find(list, Placeable.index[slot.letter])) {
             word[len] = static_cast<char>(slot.letter);
             const int sum = Run.sum;
-            Run.sum += Run.line[pos].value;
-            ExtendRight(pos + 1, word, len + 1, child, found, true);
+            Run.sum += (*Run.line)[pos].value;
+            ExtendRight(pos + 1, word, len + 1, graph[found].child(), found, true);
             Run.sum = sum;
         }
         return;
     }
     // An empty square or the border after the word's last letter.
-    if (extended && node >= 1 && Slownik::Node(node).endOfWord)
-        TryCandidate(word, len);
+    if (extended && node >= 1 && graph[node].endOfWord())
+        Record(word, len);
     const LetterBits allowed = slot.set & Available();
-    if (!allowed)
+    if (!(graph[list].from & allowed))
         return;
-    const int bound =
-        Run.line.Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
-    if (!MayBeat(bound, StartAlongLine()))
+    const int bound = Run.line->EndingWithin(pos, Run.sum, Run.product, Run.cross, Run.tiles,
+                                             Run.lettersOfValue, graph[list].longest());
+    if (!Beats(RankedScore(bound, StartAlongLine())))
         return;
-    ForEachLetter(list, allowed, false, word, len,
-                  [&](int i, const Wezel& c, int index, bool blank) {
-                      const int sum = Run.sum, product = Run.product, cross = Run.cross;
-                      ScoreNewTile(pos, index, blank);
-                      ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
-                      Run.sum = sum;
-                      Run.product = product;
-                      Run.cross = cross;
-                      --Run.tiles;
-                  });
+    for (int i = list; graph[i].from & allowed; ++i) {
+        const SearchNode& c = graph[i];
+        const int index = c.index();
+        if (allowed & Bit(index)) {
+            const bool blank = TakeTile(index, len);
+            word[len] = static_cast<char>(graph.Letter(index));
+            const int sum = Run.sum, product = Run.product, cross = Run.cross;
+            ScoreNewTile(pos, index, blank);
+            ExtendRight(pos + 1, word, len + 1, c.child(), i, true);
+            Run.sum = sum;
+            Run.product = product;
+            Run.cross = cross;
+            --Run.tiles;
+            GiveTileBack(index, blank);
+        }
+        if (c.lastSibling())
+            break;
+    }
 }
 
-void TryCandidate(char* word, int len)
+void SearchAnchor(const Anchor& a)
 {
-    word[len] = 0;
-    StanSzukania& s = Szukanie;
-    s.candidateCount = 0;
-    int blankTiles[MaxMoveBlanks] = {0, 0};
-    for (int i = 0; i < len; ++i) {
-        const int x = s.startX + (s.across ? i : 0), y = s.startY + (s.across ? 0 : i);
-        Pole& p = Plansza[x][y];
-        if (p.tile)
+    SelectLine(a.across, a.line);
+    Run.rank = a.rank;
+    char* word = Szukanie.word;
+    StartAlongLine() = a.start;
+    const Tile next = Szukanie.line[a.pos + 1].letter;
+    AfterAnchor = next ? Bit(Placeable.index[next]) : 0;
+    if (a.prefixLength == 0) {
+        for (int first = 0; first < LeftPartLengths; ++first) {
+            int best = -1;
+            for (int last = first; last < LeftPartLengths; ++last)
+                LeftPartsBound[first][last] = best = std::max(best, a.leftPartBound[last]);
+        }
+        LeftPart(a.pos, word, 0, TopLevelList, 0, a.limit);
+        return;
+    }
+    for (int i = 0; i < a.prefixLength; ++i)
+        word[i] = static_cast<char>(Szukanie.line[a.start + i].letter);
+    LeftPart(a.pos, word, a.prefixLength, a.list, a.node, 0);
+}
+
+// Levels III and IV: anchors best first, until one cannot win.
+void SearchBestFirst()
+{
+    CollectAnchors();
+    for (int k = 0; k < AnchorCount; ++k) {
+        const Anchor& a = Anchors[Order[k] & 0xFFFF];
+        Run.rank = a.rank;
+        if (!Beats(a.bound)) {
+            if (a.bound < BestScore())
+                break;
             continue;
-        const Tile letter = static_cast<Tile>(word[i]);
-        bool blank = false;
-        for (int b = 0; b < s.blanksInUse; ++b)
-            if (i == s.blankPositions[b]) {
-                blankTiles[b] = s.candidateCount;
-                blank = true;
-            }
-        p.tile = blank ? BlankTile : letter;
-        p.blankLetter = blank ? letter : 0;
-        s.candidateSquares[s.candidateCount] = {x, y};
-        s.candidateLetters[s.candidateCount] = letter;
-        ++s.candidateCount;
-    }
-
-    const int raw = ScoreCandidateMove();
-    const int adjusted = RiskAdjustedScore(raw);
-    if (TheSearchControl.onCandidate)
-        TheSearchControl.onCandidate(raw, adjusted);
-    if ((Run.level < 4 ? raw : adjusted) > BestScore()) {
-        BestMove& b = NajlepszyRuch;
-        b.rawScore = raw;
-        b.adjustedScore = adjusted;
-        b.tileCount = s.candidateCount;
-        std::copy(s.candidateSquares, s.candidateSquares + s.candidateCount, b.squares);
-        std::copy(s.candidateLetters, s.candidateLetters + s.candidateCount, b.letters);
-        b.letters[s.candidateCount] = 0;
-        b.blankCount = s.blanksInUse;
-        std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
-        std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
-    }
-
-    for (int k = 0; k < s.candidateCount; ++k) {
-        Pole& p = Plansza[s.candidateSquares[k].x][s.candidateSquares[k].y];
-        p.tile = 0;
-        p.blankLetter = 0;
+        }
+        SearchAnchor(a);
     }
 }
+
+} // namespace
 
 void FindBestMove()
 {
-    NajlepszyRuch = BestMove{};
-    Szukanie.candidateCount = 0;
     const Gracz* player = CurrentPlayer();
-    if (!player)
+    if (player && (player->Poziom == 1 || player->Poziom == 2)) {
+        reference::FindBestMove();
         return;
-    MarkAnchors(TheGra->firstMove);
-    ComputeAcrossCrossSets();
-    ComputeDownCrossSets();
-    PrepareRack();
-    Run.level = player->Poziom;
-    Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
-
-    SearchPass(true);
-    SearchPass(false);
+    }
+    if (TheSearchGraph.Update())
+        TheCrossSets.Clear();
+    if (!PrepareSearch([](const char* pattern, ZbiorLiter& set) {
+            set.SetWord(TheCrossSets.Find(pattern) & Run.rack.available);
+        }))
+        return;
+    SearchBestFirst();
     LayBestMove();
 }

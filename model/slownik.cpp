@@ -15,6 +15,7 @@ const char DictionaryKind[] = "dictionary";
 Wezel Slownik::nodes[DictionaryCapacity];
 int Slownik::count = 0;
 int Slownik::limit = 0;
+unsigned Slownik::revision = 0;
 
 std::int64_t Slownik::DecodeChildIndex(const std::uint8_t* b)
 {
@@ -44,6 +45,7 @@ void Slownik::AddRecord(const std::uint8_t* record)
 {
     if (count >= DictionaryCapacity)
         return;
+    ++revision;
     nodes[count++] = DecodeRecord(record);
 }
 
@@ -143,6 +145,7 @@ int Slownik::LoadFile(const char* path, FileFault* fault)
                       + " holds a letter twice");
 
     std::copy(graph.begin(), graph.end(), nodes);
+    ++revision;
     count = limit = records;
     return 0;
 }

@@ -62,6 +62,9 @@ public:
     static const Wezel& Node(int i) { return nodes[i]; }
     static int Count() { return count; }
     static int Limit() { return limit; }
+    // Changes whenever the nodes change: a structure derived from the graph
+    // is up to date while the revision and the limit it was built for hold.
+    static unsigned Revision() { return revision; }
 
     // The index in a record's four bytes, each a signed base-256 digit.
     static std::int64_t DecodeChildIndex(const std::uint8_t* b);
@@ -76,4 +79,5 @@ private:
     static Wezel nodes[DictionaryCapacity];
     static int count;
     static int limit;
+    static unsigned revision;
 };

@@ -11,6 +11,7 @@
 
 #include "bench/samogra.h"
 #include "computer/szukanie.h"
+#include "computer/wzorzec.h"
 #include "model/punktacja.h"
 #include "tests/computer/search_fixture.h"
 
@@ -248,7 +249,7 @@ TEST_F(OracleTest, SearchFindsEveryLegalMoveAndTheBest)
         Visits = &visits;
         TheSearchControl.prune = false;
         TheSearchControl.onCandidate = RecordVisit;
-        FindBestMove();
+        reference::FindBestMove();
         TheSearchControl = SearchControl{};
         std::map<Key, Move> visited;
         for (const Visit& v : visits) {

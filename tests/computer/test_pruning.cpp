@@ -11,6 +11,7 @@
 
 #include "bench/samogra.h"
 #include "computer/szukanie.h"
+#include "computer/wzorzec.h"
 #include "model/slownik.h"
 #include "tools/kompilator.h"
 #include "tests/computer/search_fixture.h"

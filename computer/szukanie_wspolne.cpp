@@ -1,0 +1,213 @@
+#include "computer/szukanie_wspolne.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "computer/kotwice.h"
+#include "computer/ocena.h"
+#include "model/gra.h"
+
+StanSzukania Szukanie;
+BestMove NajlepszyRuch;
+
+Gracz* CurrentPlayer()
+{
+    if (!TheGra || TheGra->current < 0 || TheGra->current >= MaxPlayers)
+        return nullptr;
+    return TheGra->player[TheGra->current];
+}
+
+namespace search_detail {
+
+PlaceableTable::PlaceableTable()
+{
+    for (int c = 'a'; c <= 'z'; ++c)
+        index[c] = static_cast<std::uint8_t>(LetterIndex(static_cast<Tile>(c)));
+}
+const PlaceableTable Placeable;
+
+const LetterBits PlaceableBits = [] {
+    LetterBits bits = 0;
+    for (int c = 'a'; c <= 'z'; ++c)
+        bits |= Bit(Placeable.index[c]);
+    return bits;
+}();
+
+SearchRun Run;
+
+void ScoreWordStart(int len)
+{
+    Run.sum = Run.cross = Run.tiles = 0;
+    Run.product = 1;
+    const int start = StartAlongLine();
+    for (int i = 0; i < len; ++i) {
+        if (Szukanie.line[start + i].letter) {
+            Run.sum += (*Run.line)[start + i].value;
+            continue;
+        }
+        bool blank = false;
+        for (int b = 0; b < Szukanie.blanksInUse; ++b)
+            blank |= Szukanie.blankPositions[b] == i;
+        ScoreNewTile(start + i, Placeable.index[static_cast<Tile>(Szukanie.word[i])], blank);
+    }
+}
+
+void BoundEachLeftPart(int pos, int limit, int* bound)
+{
+    const int longest = std::min(limit, Run.rack.tiles - 1);
+    LineBound& line = *Run.line;
+    int sum = 0, product = 1;
+    for (int n = 0; n < LeftPartLengths; ++n) {
+        if (n > longest) {
+            bound[n] = -1;
+            continue;
+        }
+        if (n > 0) {
+            sum += line[pos - n].value;
+            product *= line[pos - n].wordMultiplier;
+        }
+        bound[n] = RankedScore(line.Ending(pos, sum, product, 0, n, Run.rack.lettersOfValue),
+                               pos - n);
+    }
+}
+
+void BoundLeftParts(int pos, int limit)
+{
+    int* bound = Run.leftPartBound;
+    BoundEachLeftPart(pos, limit, bound);
+    for (int n = LeftPartLengths - 2; n >= 0; --n)
+        bound[n] = std::max(bound[n], bound[n + 1]);
+}
+
+namespace {
+
+bool TouchesTile(int x, int y)
+{
+    return Plansza[x - 1][y].tile || Plansza[x + 1][y].tile || Plansza[x][y - 1].tile
+           || Plansza[x][y + 1].tile;
+}
+
+// Counts the rack for the search and its bounds.
+void PrepareRack()
+{
+    Szukanie.blanksInUse = 0;
+    Szukanie.blankPositions[0] = Szukanie.blankPositions[1] = -1;
+    CountRackLetters();
+    RackBound& rack = Run.rack;
+    rack = RackBound{};
+    rack.tiles = std::min(Szukanie.rack[BlankIndex], MaxMoveBlanks);
+    for (int c = 'a'; c <= 'z'; ++c) {
+        const int i = Placeable.index[c];
+        if (const int n = Szukanie.rack[i]; n > 0) {
+            rack.letters |= Bit(i);
+            rack.tiles += n;
+            rack.lettersOfValue[IndexValue(i)] += n;
+        }
+    }
+    Run.rackLetters = rack.letters;
+    std::copy(std::begin(rack.lettersOfValue), std::end(rack.lettersOfValue),
+              Run.lettersOfValue);
+    rack.available = Available();
+}
+
+} // namespace
+
+void FillLine(int n, LineBound& bound)
+{
+    for (int i = 0; i < BoardSpan; ++i) {
+        const int x = Szukanie.across ? i : n, y = Szukanie.across ? n : i;
+        const Pole& p = Plansza[x][y];
+        LineSlot& slot = Szukanie.line[i];
+        const bool border = i == 0 || i > BoardSize;
+        slot.letter = !p.tile ? 0 : Placeable.index[p.Letter()] ? p.Letter() : UnusableLetter;
+        slot.anchor = p.anchor;
+        slot.open = !border && !p.tile && !p.anchor && !TouchesTile(x, y);
+        slot.set = border ? 0 : (Szukanie.across ? p.acrossSet : p.downSet).Word();
+    }
+    Run.line = &bound;
+    bound.Prepare(Szukanie.across, n, Run.rack);
+}
+
+bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set))
+{
+    NajlepszyRuch = BestMove{};
+    Szukanie.candidateCount = 0;
+    const Gracz* player = CurrentPlayer();
+    if (!player)
+        return false;
+    // The rack first: a cross-check query may keep only the letters it can
+    // supply.
+    PrepareRack();
+    MarkAnchors(TheGra->firstMove);
+    if (check) {
+        ComputeCrossSetsWith(check);
+    } else {
+        ComputeAcrossCrossSets();
+        ComputeDownCrossSets();
+    }
+    Run.level = player->Poziom;
+    Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
+    Run.rank = Run.bestRank = 0;
+    return true;
+}
+
+void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted))
+{
+    word[len] = 0;
+    StanSzukania& s = Szukanie;
+    s.candidateCount = 0;
+    int blankTiles[MaxMoveBlanks] = {0, 0};
+    for (int i = 0; i < len; ++i) {
+        const int x = s.startX + (s.across ? i : 0), y = s.startY + (s.across ? 0 : i);
+        Pole& p = Plansza[x][y];
+        if (p.tile)
+            continue;
+        const Tile letter = static_cast<Tile>(word[i]);
+        bool blank = false;
+        for (int b = 0; b < s.blanksInUse; ++b)
+            if (i == s.blankPositions[b]) {
+                blankTiles[b] = s.candidateCount;
+                blank = true;
+            }
+        p.tile = blank ? BlankTile : letter;
+        p.blankLetter = blank ? letter : 0;
+        s.candidateSquares[s.candidateCount] = {x, y};
+        s.candidateLetters[s.candidateCount] = letter;
+        ++s.candidateCount;
+    }
+
+    const int raw = ScoreCandidateMove();
+    const int adjusted = RiskAdjustedScore(raw);
+    if (onCandidate)
+        onCandidate(raw, adjusted);
+    if (Beats(Run.level < 4 ? raw : adjusted)) {
+        BestMove& b = NajlepszyRuch;
+        b.rawScore = raw;
+        b.adjustedScore = adjusted;
+        b.tileCount = s.candidateCount;
+        std::copy(s.candidateSquares, s.candidateSquares + s.candidateCount, b.squares);
+        std::copy(s.candidateLetters, s.candidateLetters + s.candidateCount, b.letters);
+        b.letters[s.candidateCount] = 0;
+        b.blankCount = s.blanksInUse;
+        std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
+        std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
+        Run.bestRank = Run.rank;
+    }
+
+    for (int k = 0; k < s.candidateCount; ++k) {
+        Pole& p = Plansza[s.candidateSquares[k].x][s.candidateSquares[k].y];
+        p.tile = 0;
+        p.blankLetter = 0;
+    }
+}
+
+void LayBestMove()
+{
+    for (int k = 0; k < NajlepszyRuch.tileCount; ++k) {
+        Pole& p = Plansza[NajlepszyRuch.squares[k].x][NajlepszyRuch.squares[k].y];
+        p.tile = NajlepszyRuch.letters[k];
+        p.blankLetter = 0;
+    }
+}
+
+} // namespace search_detail

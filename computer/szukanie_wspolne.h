@@ -1,0 +1,160 @@
+// What both move searches share: the search's per-run state besides
+// Szukanie, taking and giving back tiles, the running score of the word being
+// built, the line buffer, and laying and scoring a candidate.
+//
+// The reference search (wzorzec.cpp) walks the lines in order; the fast one
+// (szukanie.cpp) visits anchors best-first and carries each anchor's rank in
+// the reference's order, so that a tie goes to the candidate the reference
+// would have found first.
+#pragma once
+
+#include <climits>
+#include <cstdint>
+
+#include "computer/granica.h"
+#include "computer/stan_szukania.h"
+
+namespace search_detail {
+
+// The letter index of each tile the search may place ('a' to 'z'), else 0:
+// dictionary nodes of other letters are passed over.
+struct PlaceableTable {
+    std::uint8_t index[256] = {};
+    PlaceableTable();
+};
+extern const PlaceableTable Placeable;
+
+inline LetterBits Bit(int index) { return LetterBits{1} << index; }
+
+// Bits of the letters 'a' to 'z'.
+extern const LetterBits PlaceableBits;
+
+// Left parts of 0 to 7 letters, and one entry past them.
+constexpr int LeftPartLengths = RackSlots + 2;
+
+// What one search keeps besides Szukanie.
+struct SearchRun {
+    int level = 0;
+    int stopAbove = INT_MAX;        // the early stop of levels I and II
+    RackBound rack;                 // the whole rack
+    LetterBits rackLetters = 0;     // letters with a tile left on the rack
+    int lettersOfValue[MaxLetterValue + 1] = {}; // letter tiles left, by value
+    // The word being built, scored as far as it goes: the sum of its letters
+    // (premiums of its new tiles included), the product of its new tiles'
+    // word multipliers, its cross words and its number of new tiles.
+    int sum = 0, product = 1, cross = 0, tiles = 0;
+    LineBound* line = nullptr;      // the bounds of the current line
+    // The rank of the current anchor in the reference's order, and that of
+    // the best move's anchor: of equal scores the lower rank wins. Both stay
+    // 0 in the reference search, where a tie never replaces the best.
+    int rank = 0, bestRank = 0;
+    // Entry n bounds, in the level's ranking, every candidate at the current
+    // anchor whose left part has n letters or more.
+    int leftPartBound[LeftPartLengths] = {};
+};
+extern SearchRun Run;
+
+inline bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
+
+// The small steps of the searches' inner loops are inlined into them (the
+// recursive loops are too large for the compiler to inline them itself).
+
+// The letters the rack can still supply: its letters, or any with a blank.
+[[gnu::always_inline]] inline LetterBits Available()
+{
+    const bool blank = Szukanie.rack[BlankIndex] > 0 && Szukanie.blanksInUse < MaxMoveBlanks;
+    return Run.rackLetters | (blank ? PlaceableBits : 0);
+}
+
+// Takes a tile for letter index i at word position len: a letter tile while
+// one is left, else a blank. Returns whether it was a blank.
+[[gnu::always_inline]] inline bool TakeTile(int i, int len)
+{
+    if (Szukanie.rack[i] > 0) {
+        if (--Szukanie.rack[i] == 0)
+            Run.rackLetters &= ~Bit(i);
+        --Run.lettersOfValue[IndexValue(i)];
+        return false;
+    }
+    --Szukanie.rack[BlankIndex];
+    Szukanie.blankPositions[Szukanie.blanksInUse++] = len;
+    return true;
+}
+
+[[gnu::always_inline]] inline void GiveTileBack(int i, bool blank)
+{
+    if (blank) {
+        Szukanie.blankPositions[--Szukanie.blanksInUse] = -1;
+        ++Szukanie.rack[BlankIndex];
+        return;
+    }
+    if (Szukanie.rack[i]++ == 0)
+        Run.rackLetters |= Bit(i);
+    ++Run.lettersOfValue[IndexValue(i)];
+}
+
+inline int& StartAlongLine() { return Szukanie.across ? Szukanie.startX : Szukanie.startY; }
+
+// The best move's score in the level's ranking.
+inline int BestScore() { return Run.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
+
+// Whether a candidate of the current anchor scoring score in the level's
+// ranking replaces the best move.
+inline bool Beats(int score)
+{
+    const int best = BestScore();
+    return score > best || (score == best && Run.rank < Run.bestRank);
+}
+
+// A raw score in the level's ranking for a word starting at position start.
+inline int RankedScore(int raw, int start)
+{
+    if (raw < 0 || Run.level < 4)
+        return raw;
+    return static_cast<int>(raw / Run.line->RiskFactor(start));
+}
+
+// Adds a new tile of letter index i (a blank or not) on position pos to
+// Run's score of the word.
+[[gnu::always_inline]] inline void ScoreNewTile(int pos, int i, bool blank)
+{
+    const SquareBound& b = (*Run.line)[pos];
+    const int counted = CountedValue(blank ? 0 : IndexValue(i), b.colourClass);
+    Run.sum += counted;
+    Run.product *= b.wordMultiplier;
+    if (b.crossWord)
+        Run.cross += (b.crossSum + counted) * b.wordMultiplier;
+    ++Run.tiles;
+}
+
+// Run's score of the word's first len letters as they now lie.
+void ScoreWordStart(int len);
+
+// Bounds of the words at the anchor at pos whose left part has n letters
+// (bound[n], -1 for none), limit the free squares before it, each filled by
+// the best rack letter for it.
+void BoundEachLeftPart(int pos, int limit, int* bound);
+
+// Run's leftPartBound for the anchor at pos: entry n for the left parts of n
+// letters or more.
+void BoundLeftParts(int pos, int limit);
+
+// Copies line number n of the current pass into Szukanie's line buffer and
+// prepares bound for it.
+void FillLine(int n, LineBound& bound);
+
+// Resets the best move and prepares the board and the rack for a search by
+// the current player; false without one. check, when given, finds the
+// cross-check sets in place of Slownik::CrossCheck; Run's rack is counted
+// before it runs.
+bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set) = nullptr);
+
+// Lays word (len letters from Szukanie's start) on the board, scores it and
+// keeps it as the best move when it Beats the best; then takes it off.
+// onCandidate, when set, is called with its scores.
+void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted));
+
+// Lays the best move's letters on Plansza.
+void LayBestMove();
+
+} // namespace search_detail

@@ -1,0 +1,169 @@
+#include "computer/wzorzec.h"
+
+#include "computer/szukanie_wspolne.h"
+#include "model/gra.h"
+#include "model/slownik.h"
+
+SearchControl TheSearchControl;
+
+namespace reference {
+
+using namespace search_detail;
+
+namespace {
+
+LineBound TheLine; // the bounds of the line being searched
+
+// Whether the candidates of a branch, scoring at most raw from position
+// start, may hold one that becomes the best move.
+bool MayBeat(int raw, int start)
+{
+    return !TheSearchControl.prune || Beats(RankedScore(raw, start));
+}
+
+void SearchAnchor(int pos)
+{
+    const LineSlot* line = Szukanie.line;
+    char* word = Szukanie.word;
+    if (!line[pos - 1].letter) {
+        // Left parts lie only on free squares that touch no tile; in a game
+        // these are exactly the squares back to the previous anchor.
+        int limit = 0;
+        while (line[pos - 1 - limit].open)
+            ++limit;
+        BoundLeftParts(pos, limit);
+        if (TheSearchControl.prune && Run.leftPartBound[0] <= BestScore())
+            return;
+        StartAlongLine() = pos;
+        LeftPart(pos, word, 0, TopLevelList, 0, limit);
+        return;
+    }
+    // The tiles before the anchor begin the word; no rack letter goes there.
+    int first = pos, sum = 0;
+    while (line[first - 1].letter)
+        sum += (*Run.line)[--first].value;
+    if (!MayBeat(Run.line->Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first))
+        return;
+    int list = TopLevelList, node = 0, len = 0;
+    for (int i = first; i < pos; ++i) {
+        node = 0;
+        list = Slownik::FindChild(line[i].letter, list, node);
+        if (!node || list <= 0)
+            return;
+        word[len++] = static_cast<char>(line[i].letter);
+    }
+    StartAlongLine() = first;
+    LeftPart(pos, word, len, list, node, 0);
+}
+
+void SearchPass(bool across)
+{
+    Szukanie.across = across;
+    for (int n = 1; n <= BoardSize; ++n) {
+        (across ? Szukanie.startY : Szukanie.startX) = n;
+        FillLine(n, TheLine);
+        for (int pos = 1; pos <= BoardSize; ++pos) {
+            if (Stopped())
+                return;
+            if (Szukanie.line[pos].anchor)
+                SearchAnchor(pos);
+        }
+    }
+}
+
+// For each node of the sibling list from list whose letter is in allowed
+// (and has a child list, with needChild): takes a tile for it, puts its
+// letter at word[len], calls visit(node, its record, letter index, whether
+// the tile is a blank) and gives the tile back. Stops at the early stop.
+template <class Visit>
+void ForEachLetter(int list, LetterBits allowed, bool needChild, char* word, int len, Visit visit)
+{
+    const int end = Slownik::Limit();
+    for (int i = list; i > 0 && i < end; ++i) {
+        if (Stopped())
+            return;
+        const Wezel& c = Slownik::Node(i);
+        const int index = Placeable.index[c.letter];
+        if (index && (allowed & Bit(index)) && (!needChild || c.firstChild > 0)) {
+            const bool blank = TakeTile(index, len);
+            word[len] = static_cast<char>(c.letter);
+            visit(i, c, index, blank);
+            GiveTileBack(index, blank);
+        }
+        if (c.lastSibling)
+            break;
+    }
+}
+
+} // namespace
+
+void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
+{
+    ScoreWordStart(len);
+    ExtendRight(anchor, word, len, list, node, false);
+    if (!TheGra || limit <= 0)
+        return;
+    if (TheSearchControl.prune && Run.leftPartBound[len + 1] <= BestScore())
+        return;
+    // A letter without a child list cannot reach the anchor.
+    ForEachLetter(list, Available(), true, word, len, [&](int i, const Wezel& c, int, bool) {
+        --StartAlongLine();
+        LeftPart(anchor, word, len + 1, c.firstChild, i, limit - 1);
+        ++StartAlongLine();
+    });
+}
+
+void ExtendRight(int pos, char* word, int len, int list, int node, bool extended)
+{
+    if (!TheGra)
+        return;
+    const LineSlot& slot = Szukanie.line[pos];
+    if (slot.letter) {
+        int found = 0;
+        const int child = Slownik::FindChild(slot.letter, list, found);
+        if (found) {
+            word[len] = static_cast<char>(slot.letter);
+            const int sum = Run.sum;
+            Run.sum += (*Run.line)[pos].value;
+            ExtendRight(pos + 1, word, len + 1, child, found, true);
+            Run.sum = sum;
+        }
+        return;
+    }
+    // An empty square or the border after the word's last letter.
+    if (extended && node >= 1 && Slownik::Node(node).endOfWord)
+        TryCandidate(word, len);
+    const LetterBits allowed = slot.set & Available();
+    if (!allowed)
+        return;
+    const int bound =
+        Run.line->Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
+    if (!MayBeat(bound, StartAlongLine()))
+        return;
+    ForEachLetter(list, allowed, false, word, len,
+                  [&](int i, const Wezel& c, int index, bool blank) {
+                      const int sum = Run.sum, product = Run.product, cross = Run.cross;
+                      ScoreNewTile(pos, index, blank);
+                      ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
+                      Run.sum = sum;
+                      Run.product = product;
+                      Run.cross = cross;
+                      --Run.tiles;
+                  });
+}
+
+void TryCandidate(char* word, int len)
+{
+    search_detail::TryCandidate(word, len, TheSearchControl.onCandidate);
+}
+
+void FindBestMove()
+{
+    if (!PrepareSearch())
+        return;
+    SearchPass(true);
+    SearchPass(false);
+    LayBestMove();
+}
+
+} // namespace reference

@@ -1,0 +1,227 @@
+// The search against the reference search: on self-play positions and on
+// random boards (premiums everywhere, words along the edges, racks with one
+// and two blanks) both choose the same move at every strength, down to the
+// blank indices and the rack left, and leave the same board.
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/samogra.h"
+#include "computer/szukanie.h"
+#include "computer/wzorzec.h"
+#include "model/slownik.h"
+#include "tests/computer/search_fixture.h"
+
+namespace {
+
+std::vector<std::string> Dictionary(unsigned seed, bool oneLetterWords)
+{
+    std::vector<std::string> given;
+    if (oneLetterWords)
+        given = {"a", "i", "o", "w", "z", "u"};
+    return AlternatingWords(seed, "aaaeeeiioouy", "bcdfghjklmnprstwzvxq",
+                            {2, 2, 3, 3, 3, 4, 4, 5, 6, 7, 8, 9}, 2500, given);
+}
+
+void RandomPremiums(std::mt19937& rng)
+{
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const int r = static_cast<int>(rng() % 10);
+            Pole& p = Plansza[x][y];
+            p.wordMultiplier = r == 0 ? 2 : r == 1 ? 3 : 1;
+            p.colourClass = r >= 2 && r < 5 ? static_cast<std::int8_t>("\1\2\3\5"[rng() % 4]) : 0;
+        }
+}
+
+// A board of dictionary words laid at random, crossing or not, many of
+// them along the edge rows and columns, some letters as blanks.
+Position RandomBoard(std::mt19937& rng, const std::vector<std::string>& words)
+{
+    Position p;
+    p.firstMove = 0;
+    const int count = 2 + static_cast<int>(rng() % 8);
+    for (int k = 0; k < count; ++k) {
+        const std::string& w = words[rng() % words.size()];
+        const bool across = rng() % 2;
+        const int n = static_cast<int>(w.size());
+        const int edge = rng() % 3 == 0 ? 1 : rng() % 3 == 0 ? BoardSize : 0;
+        int along = 1 + static_cast<int>(rng() % (BoardSize - n + 1));
+        if (rng() % 4 == 0)
+            along = BoardSize - n + 1; // ends on the last square
+        const int line = edge ? edge : 1 + static_cast<int>(rng() % BoardSize);
+        for (int i = 0; i < n; ++i) {
+            const int x = across ? along + i : line, y = across ? line : along + i;
+            const bool blank = rng() % 12 == 0;
+            p.tiles[x][y] = blank ? BlankTile : static_cast<Tile>(w[i]);
+            p.blankLetters[x][y] = blank ? static_cast<Tile>(w[i]) : 0;
+        }
+    }
+    return p;
+}
+
+// A rack of up to seven tiles with the given number of blanks.
+Stojak RandomRack(std::mt19937& rng, int blanks)
+{
+    static const std::string letters = "aaeeiioouybcdfghjklmnprstwz";
+    Stojak rack;
+    const int size = 7 - static_cast<int>(rng() % 3);
+    for (int k = 0; k < size; ++k)
+        rack.slots[k] = k < blanks ? BlankTile : static_cast<Tile>(letters[rng() % letters.size()]);
+    std::shuffle(rack.slots, rack.slots + RackSlots, rng);
+    return rack;
+}
+
+std::string Describe(const BestMove& b)
+{
+    std::string s = "tiles";
+    for (int k = 0; k < b.tileCount; ++k)
+        s += " " + std::to_string(b.squares[k].x) + "," + std::to_string(b.squares[k].y) + "="
+             + static_cast<char>(b.letters[k]);
+    s += " letters '" + std::string(reinterpret_cast<const char*>(b.letters)) + "'";
+    s += " raw " + std::to_string(b.rawScore) + " adjusted " + std::to_string(b.adjustedScore);
+    s += " blanks " + std::to_string(b.blankCount);
+    for (int k = 0; k < b.blankCount; ++k)
+        s += " " + std::to_string(b.blankTiles[k]);
+    s += " rack";
+    for (int n : b.rackAfter)
+        s += " " + std::to_string(n);
+    return s;
+}
+
+std::vector<Tile> BoardTiles()
+{
+    std::vector<Tile> t;
+    for (const auto& column : Plansza)
+        for (const Pole& p : column) {
+            t.push_back(p.tile);
+            t.push_back(p.blankLetter);
+        }
+    return t;
+}
+
+class SameAsReference : public ::testing::Test {
+protected:
+    // Searches position at every level with both searches; counts the
+    // positions where a move was found.
+    void Compare(const Position& position, const std::string& where)
+    {
+        for (int level = 1; level <= 4; ++level) {
+            SearchGame game(level);
+            game.Load(position);
+            reference::FindBestMove();
+            const std::string expected = Describe(NajlepszyRuch);
+            const std::vector<Tile> board = BoardTiles();
+            game.Load(position);
+            FindBestMove();
+            ASSERT_EQ(Describe(NajlepszyRuch), expected) << where << " level " << level;
+            ASSERT_EQ(BoardTiles(), board) << where << " level " << level;
+            found += NajlepszyRuch.tileCount > 0;
+            blanksPlayed += NajlepszyRuch.blankCount;
+        }
+    }
+
+    TempDir dir;
+    int found = 0, blanksPlayed = 0;
+};
+
+} // namespace
+
+TEST_F(SameAsReference, OnSelfPlayPositions)
+{
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        LoadWords(dir, Dictionary(seed, seed == 2));
+        InitPlansza(SOURCE_DATA_DIR "/dane/normalna.pln");
+        const std::vector<Position> positions = PlaySelfPlayGames(4, 2, 4, seed);
+        for (std::size_t n = 0; n < positions.size(); ++n)
+            Compare(positions[n], "seed " + std::to_string(seed) + " position " + std::to_string(n));
+    }
+    EXPECT_GE(found, 1000);
+    EXPECT_GE(blanksPlayed, 20);
+}
+
+TEST_F(SameAsReference, OnRandomBoardsAndRacks)
+{
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        const std::vector<std::string> words = Dictionary(seed + 10, seed % 2 == 0);
+        LoadWords(dir, words);
+        std::mt19937 rng(seed);
+        ClearBoard();
+        RandomPremiums(rng);
+        for (int n = 0; n < 150; ++n) {
+            Position position = RandomBoard(rng, words);
+            position.rack = RandomRack(rng, n % 3);
+            Compare(position, "seed " + std::to_string(seed) + " board " + std::to_string(n));
+        }
+    }
+    EXPECT_GE(found, 1500);
+    EXPECT_GE(blanksPlayed, 300);
+}
+
+// Ties between anchors: every word scores the same, so the move chosen is
+// the first in the reference's order whatever order the anchors are visited.
+TEST_F(SameAsReference, TiesGoToTheFirstInTheReferenceOrder)
+{
+    LoadWords(dir, {"ab", "ba", "aa", "bb"});
+    ClearBoard();
+    std::mt19937 rng(3);
+    for (int n = 0; n < 100; ++n) {
+        Position position;
+        position.firstMove = 0;
+        for (int k = 0; k < 4; ++k)
+            position.tiles[1 + rng() % BoardSize][1 + rng() % BoardSize] = "ab"[rng() % 2];
+        position.rack.slots[0] = 'a';
+        position.rack.slots[1] = n % 2 ? 'b' : BlankTile;
+        Compare(position, "board " + std::to_string(n));
+    }
+    EXPECT_GE(found, 300);
+}
+
+// A damaged dictionary whose lists lead back into the top-level list (words
+// without end) and through a letter no tile has: both searches still agree.
+TEST_F(SameAsReference, OnADictionaryWithCycles)
+{
+    const std::vector<std::uint8_t> records = {
+        0, 0, 0, 0, 0,      // node 0
+        0, 0, 0, 4, 1,      // 1: 'a', child list 4
+        0, 0, 0, 1, 27,     // 2: 'X', child list 1
+        0, 0, 0, 4, 95,     // 3: 'e', end of word, last, child list 4
+        0, 0, 0, 1, 62,     // 4: 'b', end of word, child list 1
+        0, 0, 0, 0, 91,     // 5: 'a', end of word, last
+    };
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("cycles.slo", records).c_str()), 0);
+    ClearBoard();
+    std::mt19937 rng(5);
+    RandomPremiums(rng);
+    for (int n = 0; n < 150; ++n) {
+        Position position;
+        position.firstMove = n % 10 == 0;
+        for (int k = 0; k < 6; ++k)
+            position.tiles[1 + rng() % BoardSize][1 + rng() % BoardSize] = "abe"[rng() % 3];
+        for (int k = 0; k < RackSlots; ++k)
+            position.rack.slots[k] = "abeX"[rng() % 4];
+        Compare(position, "board " + std::to_string(n));
+    }
+    EXPECT_GE(found, 400);
+}
+
+// Nothing the search keeps from one dictionary holds for the next: "cb"
+// under the 'a' needs "ab" down, so after a change to a dictionary without
+// "ab" the same board has no move.
+TEST_F(SameAsReference, AfterTheDictionaryChanges)
+{
+    ClearBoard();
+    Position position;
+    position.firstMove = 0;
+    position.tiles[8][8] = 'a';
+    position.rack.slots[0] = 'b';
+    position.rack.slots[1] = 'c';
+    int expected = 0;
+    for (const bool withAb : {true, false, true, false}) {
+        LoadWords(dir, withAb ? std::vector<std::string>{"ab", "cb"} : std::vector<std::string>{"cb"});
+        Compare(position, withAb ? "with ab" : "without ab");
+        expected += withAb ? 4 : 0;
+        EXPECT_EQ(found, expected);
+    }
+}
