@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,8 +29,22 @@
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
 #include "tests/gui/gui_support.h"
+#include "tools/kompilator.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
+
+// The game seeds its draws from the clock; this binary is linked with
+// --wrap=time, so a test can choose the clock and with it the deal.
+std::time_t FakeClock = 0;
+extern "C" std::time_t __real_time(std::time_t* t);
+extern "C" std::time_t __wrap_time(std::time_t* t)
+{
+    if (!FakeClock)
+        return __real_time(t);
+    if (t)
+        *t = FakeClock;
+    return FakeClock;
+}
 
 namespace {
 
@@ -789,6 +804,58 @@ TEST_F(StartWindow, StartWithFourComputersPlaysTheGameThrough)
     TheGraFrame->Close(true);
     PumpEvents();
     EXPECT_TRUE(m->IsShown());
+}
+
+// With a computer drawn to move first, START plays its move before the start
+// window goes: the move is on the board and, with confirmation off, already
+// accepted for the human who moves next.
+TEST_F(StartWindow, StartWithAComputerFirstShowsItsMoveAccepted)
+{
+    StMenu* m = Start();
+    // Every two-letter word, so any opening rack has a move.
+    std::vector<std::string> words;
+    for (char a = 'a'; a <= 'z'; ++a)
+        for (char b = 'a'; b <= 'z'; ++b)
+            words.push_back({a, b});
+    TempDir scratch;
+    ASSERT_EQ(Slownik::LoadFile(scratch.Write("pairs.slo", CompileWords(words, false).bytes).c_str()),
+              0);
+    ConfirmComputerMove = 0;
+    for (int n = 0; n < 4; ++n)
+        m->CyclePlayerType(2); // Computer IV
+    for (int slot = 3; slot <= SeatCount; ++slot)
+        for (int n = 0; n < 5; ++n)
+            m->CyclePlayerType(slot); // no player
+
+    // Clocks whose deal lets the human start change nothing on the board.
+    bool computerFirst = false;
+    for (std::time_t clock = 1; clock < 64 && !computerFirst; ++clock) {
+        FakeClock = clock;
+        Click(m, ID_START);
+        FakeClock = 0;
+        ASSERT_NE(TheGra, nullptr);
+        int onBoard = 0;
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x)
+                onBoard += Plansza[x][y].tile != 0;
+        computerFirst = onBoard > 0;
+        if (computerFirst) {
+            const Gracz* computer = TheGra->player[1];
+            EXPECT_GT(computer->score, 0);
+            EXPECT_EQ(computer->rack->Count(), 7);
+            EXPECT_EQ(TheGra->tilesLeft, 100 - 14 - onBoard);
+            EXPECT_EQ(TheGra->current, 0);
+            EXPECT_FALSE(TheGraFrame->tura.pending);
+            EXPECT_TRUE(TheGraFrame->IsShown());
+        } else {
+            EXPECT_EQ(TheGra->current, 0);
+            EXPECT_EQ(TheGra->player[1]->score, 0);
+        }
+        EXPECT_FALSE(m->IsShown());
+        TheGraFrame->Close(true);
+        PumpEvents();
+    }
+    EXPECT_TRUE(computerFirst);
 }
 
 // Files the start-up could not use are told in one message box naming each
