@@ -1,5 +1,6 @@
 #include "menu/stmenu.h"
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -51,6 +52,23 @@ namespace {
 // A dictionary of two words, ab and ac.
 const std::vector<std::uint8_t> TwoWords = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0x1F,
                                             0, 0, 0, 0, 0x3E, 0, 0, 0, 0, 0x5D};
+
+// A settings record with every field away from its default: other pictures,
+// the two-word dictionary, the given seats, colours and confirmation on.
+Ustawienia AwayFromDefaults(const std::array<const char*, SeatCount>& names,
+                            const std::array<int, SeatCount>& types)
+{
+    Ustawienia r;
+    std::strcpy(r.BackgroundPath, (std::string(InstallFolder) + "graf/tlo/other.JPG").c_str());
+    std::strcpy(r.DictionaryPath, (std::string(InstallFolder) + "slowniki/two.slo").c_str());
+    std::strcpy(r.TileFolder, (std::string(InstallFolder) + "graf/plansza/two").c_str());
+    for (int k = 0; k < SeatCount; ++k)
+        SetSeat(r, k, types[k], names[k]);
+    r.TextColour = {1, 2, 3};
+    r.HighlightColour = {4, 5, 6};
+    r.ConfirmComputerMove = 1;
+    return r;
+}
 
 // Answers the next file dialog with answer on the file at path (as the file
 // system names it), checking the dialog's message and wildcard.
@@ -255,17 +273,8 @@ TEST_F(StartWindow, OptionsAndOkSwapThePages)
 
 TEST_F(StartWindow, StartWithASettingsFile)
 {
-    Ustawienia r;
-    std::strcpy(r.BackgroundPath, (std::string(InstallFolder) + "graf/tlo/other.JPG").c_str());
-    std::strcpy(r.DictionaryPath, (std::string(InstallFolder) + "slowniki/two.slo").c_str());
-    std::strcpy(r.TileFolder, (std::string(InstallFolder) + "graf/plansza/two").c_str());
-    const char* names[] = {"Ann", "Computer III", "", "Bob the builder"};
-    const int types[] = {0, 3, 5, 0};
-    for (int k = 0; k < SeatCount; ++k)
-        SetSeat(r, k, types[k], names[k]);
-    r.TextColour = {1, 2, 3};
-    r.HighlightColour = {4, 5, 6};
-    r.ConfirmComputerMove = 1;
+    const Ustawienia r = AwayFromDefaults({"Ann", "Computer III", "", "Bob the builder"},
+                                          {0, 3, 5, 0});
     ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
     tree.Picture("graf/tlo/other.JPG", 50, 50, *wxGREEN);
     // The dictionary of the settings file is the one loaded.
@@ -275,7 +284,7 @@ TEST_F(StartWindow, StartWithASettingsFile)
     EXPECT_EQ(m->slotTypes[1], 3);
     EXPECT_EQ(m->slotTypes[2], 5);
     for (int k = 0; k < SeatCount; ++k)
-        EXPECT_TRUE(ShowsPicture(m->slotButtons[k], SeatPictures[types[k]])) << k;
+        EXPECT_TRUE(ShowsPicture(m->slotButtons[k], SeatPictures[r.TypGracza[k]])) << k;
     EXPECT_TRUE(m->startButton->IsEnabled());
     EXPECT_EQ(Name(0), "Ann");
     EXPECT_EQ(Name(1), "Computer III");
@@ -319,17 +328,8 @@ TEST_F(StartWindow, FourEmptySeatsFromTheSettingsFileDisableStart)
 TEST_F(StartWindow, OptionsThenOkWritesTheFileAsItWasRead)
 {
     // Every field away from its default, a name longer than its field among them.
-    Ustawienia r;
-    std::strcpy(r.BackgroundPath, (std::string(InstallFolder) + "graf/tlo/other.JPG").c_str());
-    std::strcpy(r.DictionaryPath, (std::string(InstallFolder) + "slowniki/two.slo").c_str());
-    std::strcpy(r.TileFolder, (std::string(InstallFolder) + "graf/plansza/two").c_str());
-    const char* names[] = {"Computer IV", "Ann", "", "A name too long for a field"};
-    const int types[] = {4, 0, 5, 0};
-    for (int k = 0; k < SeatCount; ++k)
-        SetSeat(r, k, types[k], names[k]);
-    r.TextColour = {1, 2, 3};
-    r.HighlightColour = {4, 5, 6};
-    r.ConfirmComputerMove = 1;
+    const Ustawienia r = AwayFromDefaults({"Computer IV", "Ann", "", "A name too long for a field"},
+                                          {4, 0, 5, 0});
     ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
     auto bytes = [this] {
         std::ifstream in(SettingsFile(), std::ios::binary);
