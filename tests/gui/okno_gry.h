@@ -16,18 +16,29 @@
 #include "window/graframe.h"
 #include "window/tlo.h"
 
-// Seats: 'h' a human, 'c' a computer; first: the player to move (-1: as
-// the deal chose).
-inline void StartGame(const char* seats, int first = -1)
+// A computer seat for suites without the search: a player only flagged as a
+// computer, so it never moves by itself.
+inline Gracz* FlaggedComputer()
 {
+    Gracz* p = new Gracz("Cpu");
+    p->computer = 1;
+    p->Poziom = 1;
+    return p;
+}
+
+// Seats: 'h' a human (Ann, Bob, Cid, Dan by seat), 'c' a computer made by
+// makeComputer; first: the player to move (-1: as the deal chose).
+inline Gra* StartGame(const char* seats, int first = -1,
+                      Gracz* (*makeComputer)() = FlaggedComputer)
+{
+    static const char* names[] = {"Ann", "Bob", "Cid", "Dan"};
     Gra* g = new Gra;
     int n = 0, humans = 0;
     for (const char* s = seats; *s; ++s, ++n) {
-        g->player[n] = new Gracz(*s == 'h' ? "Ann" : "Cpu");
         if (*s == 'c') {
-            g->player[n]->computer = 1;
-            g->player[n]->Poziom = 1;
+            g->player[n] = makeComputer();
         } else {
+            g->player[n] = new Gracz(names[n]);
             ++humans;
         }
     }
@@ -37,6 +48,7 @@ inline void StartGame(const char* seats, int first = -1)
         g->current = first;
         g->shown = g->ChooseShown();
     }
+    return g;
 }
 
 class GameWindow : public ::testing::Test {

@@ -182,20 +182,8 @@ protected:
     // as given ('.' an empty slot).
     void OpenSeats(const char* seats, std::vector<const char*> racks)
     {
-        Gra* g = new Gra;
-        int n = 0, humans = 0;
-        for (const char* s = seats; *s; ++s, ++n) {
-            if (*s == 'c') {
-                g->player[n] = new Komputer("Cpu", 3);
-            } else {
-                g->player[n] = new Gracz(n == 0 ? "Ann" : "Bob");
-                ++humans;
-            }
-        }
-        TheGra = g;
-        g->NewGame(n, humans);
-        g->current = 0;
-        g->shown = 0;
+        StartGame(seats, 0, [] { return static_cast<Gracz*>(new Komputer("Cpu", 3)); });
+        const int n = static_cast<int>(std::strlen(seats));
         frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
         TheGraFrame = frame;
         for (int i = 0; i < n; ++i) {

@@ -19,6 +19,7 @@
 #include "model/slownik.h"
 #include "platform/tekst.h"
 #include "tests/gui/gui_support.h"
+#include "tests/gui/okno_gry.h"
 #include "tools/kompilator.h"
 #include "window/graframe.h"
 #include "window/zasady.h"
@@ -80,28 +81,15 @@ protected:
     // first: the player to move. The racks are those dealt.
     void Open(const char* seats, int first = 0)
     {
-        static const char* names[] = {"Ann", "Bob", "Cid", "Dan"};
-        Gra* g = new Gra;
-        int n = 0, humans = 0;
-        for (const char* s = seats; *s; ++s, ++n) {
-            if (*s == 'c') {
-                g->player[n] = new Komputer("Cpu", 3);
-            } else {
-                g->player[n] = new Gracz(names[n]);
-                ++humans;
-            }
-        }
-        TheGra = g;
-        g->NewGame(n, humans);
+        Gra* g = StartGame(seats, first,
+                           [] { return static_cast<Gracz*>(new Komputer("Cpu", 3)); });
         // The same bag and racks in every run.
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < g->players; ++i)
             *g->player[i]->rack = Stojak{};
         std::srand(11);
         g->FillBag();
         ShuffleBag(g);
         g->Deal();
-        g->current = first;
-        g->shown = g->ChooseShown();
         frame = new GraFrame("Venk's Zertanik EN", wxPoint(0, 26), GameWindowSize, 0);
         TheGraFrame = frame;
         frame->Show();
