@@ -8,99 +8,172 @@
 
 SearchGraph TheSearchGraph;
 
+namespace {
+
+// The copy's bound: the Polish default takes about 0.5 million words.
+constexpr std::size_t MaxWords = std::size_t{1} << 22;
+
+// What the copy needs of a node of the loaded graph.
+struct Source {
+    int index = 0; // letter index of 'a' to 'z', else 0
+    int child = 0; // 0: none inside the graph
+    bool endOfWord = false;
+    bool last = false;
+};
+
+// The most letters a word can take from each node on (the node's letter,
+// what follows it, and its later siblings), at most a line's length: depth
+// first over the two links a node's value depends on, with an explicit
+// stack. A link back into a node still being worked on (a cycle, in a
+// damaged graph) counts as the longest possible value, which keeps every
+// value an upper bound.
+std::vector<std::uint8_t> FindLongest(const std::vector<Source>& nodes)
+{
+    const int limit = static_cast<int>(nodes.size());
+    enum : std::uint8_t { Unseen, Open, Done };
+    std::vector<std::uint8_t> state(limit, Unseen), longest(limit, 0);
+    std::vector<int> stack;
+    stack.reserve(2 * static_cast<std::size_t>(limit) + 1); // each node pushes at most two
+    const auto next = [&](int i) { return nodes[i].last || i + 1 >= limit ? 0 : i + 1; };
+    const auto below = [&](int d) {
+        return d <= 0 ? 0 : state[d] == Open ? BoardSize : static_cast<int>(longest[d]);
+    };
+    for (int root = 1; root < limit; ++root) {
+        if (state[root] != Unseen)
+            continue;
+        stack.push_back(root);
+        while (!stack.empty()) {
+            const int i = stack.back();
+            if (state[i] == Unseen) {
+                state[i] = Open;
+                for (const int d : {nodes[i].child, next(i)})
+                    if (d > 0 && state[d] == Unseen)
+                        stack.push_back(d);
+                continue;
+            }
+            stack.pop_back();
+            if (state[i] == Done)
+                continue;
+            const int value = std::max(1 + below(nodes[i].child), below(next(i)));
+            longest[i] = static_cast<std::uint8_t>(std::min(value, BoardSize));
+            state[i] = Done;
+        }
+    }
+    return longest;
+}
+
+} // namespace
+
 bool SearchGraph::Update()
 {
     const int limit = Slownik::Limit();
-    if (revision_ == Slownik::Revision() && limit_ == limit && limit_ > 0)
+    if (revision_ == Slownik::Revision() && limit_ == limit && !words_.empty())
         return false;
     revision_ = Slownik::Revision();
     limit_ = limit;
     for (int c = 'a'; c <= 'z'; ++c)
         letters_[LetterIndex(static_cast<Tile>(c))] = static_cast<Tile>(c);
-    constexpr int B = SearchNode::ChildBits;
-    std::uint32_t from = 0;
-    for (int i = limit - 1; i > 0; --i) {
-        const Wezel& w = Slownik::Node(i);
-        SearchNode& n = nodes_[i];
-        if (w.lastSibling)
-            from = 0;
-        const bool placeable = w.letter >= 'a' && w.letter <= 'z';
-        const auto letterIndex = static_cast<std::uint32_t>(LetterIndex(w.letter));
-        const auto child = static_cast<std::uint32_t>(w.firstChild < limit ? w.firstChild : 0);
-        n.packed = child | letterIndex << B | std::uint32_t{placeable} << (B + 5)
-                   | std::uint32_t{w.endOfWord != 0} << (B + 6)
-                   | std::uint32_t{w.lastSibling != 0} << (B + 7);
-        if (placeable)
-            from |= std::uint32_t{1} << letterIndex;
-        n.from = from;
+    if (!Build()) {
+        words_.assign(HeaderWords, 0);
+        root_ = 0;
     }
-    nodes_[0] = SearchNode{};
-    std::uint32_t then = 0;
-    for (int i = limit - 1; i > 0; --i) {
-        SearchNode& n = nodes_[i];
-        if (n.lastSibling())
-            then = 0;
-        then |= (*this)[n.child()].from;
-        n.then = then;
-    }
-    FindLongest();
     return true;
 }
 
-void SearchGraph::SetLongest(SearchNode& n, int longest)
+bool SearchGraph::Build()
 {
-    constexpr int Shift = SearchNode::ChildBits + 8;
-    n.packed = (n.packed & ~(15u << Shift)) | static_cast<std::uint32_t>(longest) << Shift;
-}
+    const int limit = limit_;
+    words_.assign(HeaderWords, 0); // list 0: the empty list
+    root_ = 0;
+    if (limit <= TopLevelList)
+        return false;
+    std::vector<Source> nodes(limit);
+    for (int i = 1; i < limit; ++i) {
+        const Wezel& w = Slownik::Node(i);
+        Source& n = nodes[i];
+        n.index = w.letter >= 'a' && w.letter <= 'z' ? LetterIndex(w.letter) : 0;
+        n.child = w.firstChild > 0 && w.firstChild < limit ? w.firstChild : 0;
+        n.endOfWord = w.endOfWord != 0;
+        n.last = w.lastSibling != 0;
+    }
+    const std::vector<std::uint8_t> longest = FindLongest(nodes);
 
-void SearchGraph::FindLongest()
-{
-    // Depth first over the two links a node's entry depends on (its child
-    // list and its next sibling), with an explicit stack. A link back into a
-    // node still being worked on (a cycle, in a damaged graph) counts as the
-    // longest possible value, which keeps every entry an upper bound.
-    enum : std::uint8_t { Unseen, Open, Done };
-    static std::uint8_t state[DictionaryCapacity];
-    static int stack[2 * DictionaryCapacity + 1]; // each node pushes at most two
-    std::fill(state, state + limit_, Unseen);
-    const auto next = [this](int i) { return nodes_[i].lastSibling() || i + 1 >= limit_ ? 0 : i + 1; };
-    const auto below = [this](int d) {
-        return d <= 0 ? 0 : state[d] == Open ? BoardSize : nodes_[d].longest();
-    };
-    for (int root = 1; root < limit_; ++root) {
-        if (state[root] != Unseen)
+    // Each list start reachable from the top-level list gets a header, in
+    // the order they are found; a list's letters run from its start to the
+    // first last sibling.
+    std::vector<int> headerOf(limit, 0), starts;
+    std::vector<int> pending{TopLevelList};
+    std::size_t size = HeaderWords;
+    while (!pending.empty()) {
+        const int start = pending.back();
+        pending.pop_back();
+        if (headerOf[start])
             continue;
-        int top = 0;
-        stack[top++] = root;
-        while (top > 0) {
-            const int i = stack[top - 1];
-            if (state[i] == Unseen) {
-                state[i] = Open;
-                for (const int d : {nodes_[i].child(), next(i)})
-                    if (d > 0 && state[d] == Unseen)
-                        stack[top++] = d;
-                continue;
+        std::uint32_t mask = 0;
+        int count = 0;
+        for (int i = start; i < limit; ++i) {
+            const Source& n = nodes[i];
+            if (n.index) {
+                const std::uint32_t bit = std::uint32_t{1} << n.index;
+                if (mask & bit)
+                    return false; // a letter twice in one list
+                mask |= bit;
+                ++count;
+                if (n.child && !headerOf[n.child])
+                    pending.push_back(n.child);
             }
-            --top;
-            if (state[i] == Done)
-                continue;
-            const int longest = std::max(1 + below(nodes_[i].child()), below(next(i)));
-            SetLongest(nodes_[i], std::min(longest, BoardSize));
-            state[i] = Done;
+            if (n.last)
+                break;
         }
+        headerOf[start] = static_cast<int>(size);
+        starts.push_back(start);
+        size += HeaderWords + count;
+        if (size > MaxWords)
+            return false;
     }
+    words_.assign(size, 0);
+    for (const int start : starts) {
+        const int h = headerOf[start];
+        std::uint32_t mask = 0;
+        for (int i = start; i < limit; ++i) {
+            if (nodes[i].index)
+                mask |= std::uint32_t{1} << nodes[i].index;
+            if (nodes[i].last)
+                break;
+        }
+        words_[h] = mask;
+        words_[h + 2] = longest[start];
+    }
+    for (const int start : starts) {
+        const int h = headerOf[start];
+        std::uint32_t then = 0;
+        for (int i = start; i < limit; ++i) {
+            const Source& n = nodes[i];
+            if (n.index) {
+                const int child = n.child ? headerOf[n.child] : 0;
+                then |= words_[child];
+                words_[h + HeaderWords
+                       + CountBits(words_[h] & ((std::uint32_t{1} << n.index) - 1))] =
+                    static_cast<std::uint32_t>(child) << 1 | std::uint32_t{n.endOfWord};
+            }
+            if (n.last)
+                break;
+        }
+        words_[h + 1] = then;
+    }
+    root_ = headerOf[TopLevelList];
+    words_.shrink_to_fit();
+    return true;
 }
 
-int SearchGraph::Walk(int list, const std::uint8_t* s, int n) const
+bool SearchGraph::Walk(int list, const std::uint8_t* s, int n, std::uint32_t& entry) const
 {
-    int node = 0;
     for (int k = 0; k < n; ++k) {
-        node = Find(list, LetterIndex(s[k]));
-        if (!node)
-            return 0;
-        list = nodes_[node].child();
+        if (!Find(list, LetterIndex(s[k]), entry))
+            return false;
+        list = Child(entry);
     }
-    return node;
+    return true;
 }
 
 void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
@@ -111,27 +184,26 @@ void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
         return;
     const auto* s = reinterpret_cast<const std::uint8_t*>(pattern);
     const int prefixLength = static_cast<int>(gap - pattern);
-    int list = 1;
+    int list = root_;
+    std::uint32_t entry = 0;
     if (prefixLength > 0) {
-        const int node = Walk(list, s, prefixLength);
-        if (!node)
+        if (!Walk(list, s, prefixLength, entry))
             return;
-        list = nodes_[node].child();
+        list = Child(entry);
     }
     const auto* suffix = reinterpret_cast<const std::uint8_t*>(gap + 1);
     const int suffixLength = static_cast<int>(std::strlen(gap + 1));
     const std::uint32_t first = suffixLength ? std::uint32_t{1} << LetterIndex(suffix[0]) : 0;
-    for (int c = list; c > 0 && c < limit_; ++c) {
-        const SearchNode& candidate = nodes_[c];
-        const int index = candidate.letterIndex();
+    for (std::uint32_t m = Letters(list); m; m &= m - 1) {
+        const int index = __builtin_ctz(m);
+        const std::uint32_t e = Entry(list, index);
+        std::uint32_t last = 0;
         const bool fits = suffixLength == 0
-                              ? candidate.endOfWord()
-                              : ((*this)[candidate.child()].from & first)
-                                    && nodes_[Walk(candidate.child(), suffix, suffixLength)]
-                                           .endOfWord();
+                              ? EndOfWord(e)
+                              : (Letters(Child(e)) & first)
+                                    && Walk(Child(e), suffix, suffixLength, last)
+                                    && EndOfWord(last);
         if (fits)
             set.Add(index);
-        if (candidate.lastSibling())
-            break;
     }
 }

@@ -1,39 +1,27 @@
 // The search's own copy of the dictionary graph, derived from the loaded
-// one: each node with its letter index and, for the nodes from it to the end
-// of its sibling list, the letters found there, the letters that may follow
-// them, and the most letters a word can still take from there. A scan of a
-// list stops as soon as no later sibling can match. A node is one 12-byte
-// record: the search is bound by the memory its scans touch, so the copy is
-// kept as small as the graph itself.
+// one and indexed by letter: each sibling list becomes a header (the list's
+// letters as a bit mask, the letters of its child lists, the most letters a
+// word can still take from it) followed by one 4-byte entry per letter 'a' to
+// 'z', in letter-index order. The entry of a letter is found by counting the
+// mask's bits below it, and the letters a square allows are visited by
+// walking the bits of mask & allowed: no scan over siblings that cannot
+// match. Letters other than 'a' to 'z' are left out; no tile can place them.
 //
-// Rebuilt on first use after the dictionary changes (about 10 ms for the
-// Polish default, inside that first search), never at start-up.
+// The search meets words in letter-index order, not in the file's sibling
+// order; it breaks ties by the file's order (OrderKey) to choose the move the
+// reference search would.
+//
+// Rebuilt on first use after the dictionary changes (a few milliseconds for
+// the Polish default, inside that first search), never at start-up. A graph
+// the copy cannot hold (a sibling list with a letter twice, or lists shared
+// so widely that the copy would pass its size bound) leaves it not ready.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/slownik.h"
 #include "model/zbior_liter.h"
-
-struct SearchNode {
-    std::uint32_t from = 0;   // letters (bit i: letter index i, 'a' to 'z') from here on
-    std::uint32_t then = 0;   // letters of the child lists of the nodes from here on
-    // The first child (0: none, or none inside the graph), the letter index,
-    // whether the letter is one of 'a' to 'z', the two flags, and the most
-    // letters a word can take from this list on, counting from this node to
-    // the end of its list (at most a line's length).
-    std::uint32_t packed = 0;
-
-    static constexpr int ChildBits = 18;
-    int child() const { return static_cast<int>(packed & ((1u << ChildBits) - 1)); }
-    int letterIndex() const { return static_cast<int>(packed >> ChildBits & 31); }
-    // The letter index of a letter 'a' to 'z', else 0.
-    int index() const { return packed >> (ChildBits + 5) & 1 ? letterIndex() : 0; }
-    bool endOfWord() const { return packed >> (ChildBits + 6) & 1; }
-    bool lastSibling() const { return packed >> (ChildBits + 7) & 1; }
-    int longest() const { return static_cast<int>(packed >> (ChildBits + 8) & 15); }
-};
-static_assert(DictionaryCapacity < 1 << SearchNode::ChildBits, "a child index fits");
 
 class SearchGraph {
 public:
@@ -41,23 +29,35 @@ public:
     // had to be rebuilt.
     bool Update();
 
-    // Node i; node 0 and every node outside the graph are empty (no letters
-    // from them on), which ends any scan.
-    const SearchNode& operator[](int i) const
-    {
-        return static_cast<unsigned>(i) < static_cast<unsigned>(limit_) ? nodes_[i] : nodes_[0];
-    }
+    // Whether the copy holds the loaded dictionary.
+    bool Ready() const { return root_ > 0; }
 
-    // The first node of the list from list with the placeable letter of
-    // index, or 0: as Slownik::FindChild's scan.
-    int Find(int list, int index) const
+    // The top-level list. A list is its header's index; 0 is the empty list.
+    int Root() const { return root_; }
+
+    // The letters of list (bit i: letter index i).
+    std::uint32_t Letters(int list) const { return words_[list]; }
+    // The letters of the child lists of list's letters.
+    std::uint32_t Then(int list) const { return words_[list + 1]; }
+    // The most letters a word can take from list on (at most a line's length).
+    int Longest(int list) const { return static_cast<int>(words_[list + 2]); }
+
+    // The entry of letter index i in list; i must be one of its Letters.
+    std::uint32_t Entry(int list, int i) const
     {
-        const std::uint32_t bit = std::uint32_t{1} << index;
-        for (int i = list; (*this)[i].from & bit; ++i)
-            if (nodes_[i].index() == index)
-                return i;
-        return 0;
+        return words_[list + HeaderWords + CountBits(words_[list] & ((std::uint32_t{1} << i) - 1))];
     }
+    // Whether list has letter index i; if so, entry is its entry.
+    bool Find(int list, int i, std::uint32_t& entry) const
+    {
+        if (!(words_[list] >> i & 1))
+            return false;
+        entry = Entry(list, i);
+        return true;
+    }
+    // An entry's child list (0: none) and whether a word ends with its letter.
+    static int Child(std::uint32_t entry) { return static_cast<int>(entry >> 1); }
+    static bool EndOfWord(std::uint32_t entry) { return entry & 1; }
 
     // The letter of a letter index of 'a' to 'z'.
     Tile Letter(int index) const { return letters_[index]; }
@@ -65,19 +65,30 @@ public:
     // The letters of the pattern's '?' as Slownik::CrossCheck gives them.
     void CrossCheck(const char* pattern, ZbiorLiter& set) const;
 
+    static int CountBits(std::uint32_t v)
+    {
+#ifdef __POPCNT__
+        return __builtin_popcount(v);
+#else
+        v = v - ((v >> 1) & 0x55555555u);
+        v = (v & 0x33333333u) + ((v >> 2) & 0x33333333u);
+        return static_cast<int>((((v + (v >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+#endif
+    }
+
+    static constexpr int HeaderWords = 3;
+
 private:
-    // The longest entries: passes from the longest possible value down, each
-    // keeping every entry an upper bound, until nothing changes.
-    void FindLongest();
-    void SetLongest(SearchNode& n, int longest);
-    // Walks n placeable letters from list; the node of the last, or 0 when
-    // one is missing.
-    int Walk(int list, const std::uint8_t* s, int n) const;
+    bool Build();
+    // Walks n letters from list; false when one is missing, else entry is
+    // the last one's.
+    bool Walk(int list, const std::uint8_t* s, int n, std::uint32_t& entry) const;
 
     unsigned revision_ = 0;
     int limit_ = 0;
+    int root_ = 0;
     Tile letters_[32] = {};
-    SearchNode nodes_[DictionaryCapacity];
+    std::vector<std::uint32_t> words_;
 };
 
 extern SearchGraph TheSearchGraph;

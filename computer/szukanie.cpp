@@ -69,7 +69,7 @@ struct Anchor {
     int rank;
     std::uint8_t across, line, pos, limit;
     std::uint8_t start;             // the first square of its words
-    int list, node, prefixLength;   // after the tiles before the anchor, if any
+    int list, prefixLength;         // after the tiles before the anchor, if any
     int leftPartBound[LeftPartLengths]; // by the left part's length, not the longest
 };
 constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
@@ -105,18 +105,19 @@ int PrefixStart(int pos, int& sum)
 }
 
 // Walks the tiles from first to the anchor at pos from the top-level list:
-// false when they are no word's beginning; else a's list, node and prefix
-// length after them.
+// false when they are no word's beginning; else a's list and prefix length
+// after them.
 bool WalkPrefix(int first, int pos, Anchor& a)
 {
     const SearchGraph& graph = TheSearchGraph;
-    a.list = TopLevelList;
-    a.node = 0;
+    a.list = graph.Root();
     a.prefixLength = 0;
     for (int i = first; i < pos; ++i) {
-        a.node = graph.Find(a.list, Placeable.index[Szukanie.line[i].letter]);
-        a.list = graph[a.node].child();
-        if (!a.node || a.list <= 0)
+        std::uint32_t entry = 0;
+        if (!graph.Find(a.list, Placeable.index[Szukanie.line[i].letter], entry))
+            return false;
+        a.list = SearchGraph::Child(entry);
+        if (a.list <= 0)
             return false;
         ++a.prefixLength;
     }
@@ -155,8 +156,8 @@ void CollectAnchors()
                 a.pos = static_cast<std::uint8_t>(pos);
                 a.limit = 0;
                 a.start = a.pos;
-                a.list = TopLevelList;
-                a.node = a.prefixLength = 0;
+                a.list = TheSearchGraph.Root();
+                a.prefixLength = 0;
                 if (!Szukanie.line[pos - 1].letter) {
                     while (Szukanie.line[pos - 1 - a.limit].open)
                         ++a.limit;
@@ -174,7 +175,7 @@ void CollectAnchors()
                     a.start = static_cast<std::uint8_t>(first);
                     a.bound = RankedScore(Run.line->EndingWithin(pos, sum, 1, 0, 0,
                                                                  Run.rack.lettersOfValue,
-                                                                 TheSearchGraph[a.list].longest()),
+                                                                 TheSearchGraph.Longest(a.list)),
                                           first);
                 }
                 // Higher bounds first, then lower ranks; bounds are at least -1.
@@ -189,7 +190,7 @@ void CollectAnchors()
     std::sort(Order, Order + AnchorCount);
 }
 
-void ExtendRight(int pos, char* word, int len, int list, int node, bool extended);
+void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool extended);
 
 // A complete word: scored from the running totals first (exact for a word
 // of two letters or more, never less than its score otherwise), laid and
@@ -197,7 +198,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
 void Record(char* word, int len)
 {
     const int raw = Run.sum * Run.product + Run.cross + (Run.tiles == RackSlots ? AllTilesBonus : 0);
-    if (Beats(RankedScore(raw, StartAlongLine())))
+    if (MayBeat(RankedScore(raw, StartAlongLine())))
         TryCandidate(word, len, nullptr);
 }
 
@@ -221,11 +222,13 @@ LetterBits AfterAnchor = 0;
 // rack admit, with a child list holding the tile after the anchor.
 [[gnu::always_inline]] inline bool GoesThrough(const LineSlot& at, int list, LetterBits available)
 {
-    const SearchNode& n = TheSearchGraph[list];
-    return at.letter || ((n.from & at.set & available) && (!AfterAnchor || (n.then & AfterAnchor)));
+    const SearchGraph& graph = TheSearchGraph;
+    return at.letter
+           || ((graph.Letters(list) & at.set & available)
+               && (!AfterAnchor || (graph.Then(list) & AfterAnchor)));
 }
 
-void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
+void LeftPart(int anchor, char* word, int len, int list, int limit)
 {
     const SearchGraph& graph = TheSearchGraph;
     const LineSlot& at = Szukanie.line[anchor];
@@ -233,76 +236,74 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
     // The word as it stands goes on only through the anchor.
     if (GoesThrough(at, list, available)) {
         ScoreWordStart(len);
-        ExtendRight(anchor, word, len, list, node, false);
+        ExtendRight(anchor, word, len, list, false, false);
     }
     // A longer left part leaves a letter for the anchor only while the
     // dictionary's words below list are long enough.
-    limit = std::min(limit, graph[list].longest() - 1);
-    if (limit <= 0 || !Beats(LeftPartsFrom(len + 1, len + limit)))
+    limit = std::min(limit, graph.Longest(list) - 1);
+    if (limit <= 0 || !MayBeat(LeftPartsFrom(len + 1, len + limit)))
         return;
     // A letter without a child list cannot reach the anchor; one whose left
     // part goes on neither through the anchor nor to a longer left part is
     // not tried.
-    const bool longer = limit > 1 && Beats(LeftPartsFrom(len + 2, len + limit));
-    for (int i = list; graph[i].from & available; ++i) {
-        const SearchNode& c = graph[i];
-        const int index = c.index(), child = c.child();
-        if ((available & Bit(index)) && child > 0) {
-            const bool blank = TakeTile(index, len);
-            if (longer || GoesThrough(at, child, Available())) {
-                word[len] = static_cast<char>(graph.Letter(index));
-                --StartAlongLine();
-                LeftPart(anchor, word, len + 1, child, i, limit - 1);
-                ++StartAlongLine();
-            }
-            GiveTileBack(index, blank);
+    const bool longer = limit > 1 && MayBeat(LeftPartsFrom(len + 2, len + limit));
+    const std::uint32_t letters = graph.Letters(list);
+    for (LetterBits m = letters & available; m; m &= m - 1) {
+        const int index = __builtin_ctzll(m);
+        const int child = SearchGraph::Child(graph.Entry(list, index));
+        if (child <= 0)
+            continue;
+        const bool blank = TakeTile(index, len);
+        if (longer || GoesThrough(at, child, Available())) {
+            word[len] = static_cast<char>(graph.Letter(index));
+            --StartAlongLine();
+            LeftPart(anchor, word, len + 1, child, limit - 1);
+            ++StartAlongLine();
         }
-        if (c.lastSibling())
-            break;
+        GiveTileBack(index, blank);
     }
 }
 
-void ExtendRight(int pos, char* word, int len, int list, int node, bool extended)
+void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool extended)
 {
     const SearchGraph& graph = TheSearchGraph;
     const LineSlot& slot = Szukanie.line[pos];
     if (slot.letter) {
-        if (const int found = graph.Find(list, Placeable.index[slot.letter])) {
+        std::uint32_t entry = 0;
+        if (graph.Find(list, Placeable.index[slot.letter], entry)) {
             word[len] = static_cast<char>(slot.letter);
             const int sum = Run.sum;
             Run.sum += (*Run.line)[pos].value;
-            ExtendRight(pos + 1, word, len + 1, graph[found].child(), found, true);
+            ExtendRight(pos + 1, word, len + 1, SearchGraph::Child(entry),
+                        SearchGraph::EndOfWord(entry), true);
             Run.sum = sum;
         }
         return;
     }
     // An empty square or the border after the word's last letter.
-    if (extended && node >= 1 && graph[node].endOfWord())
+    if (extended && endOfWord)
         Record(word, len);
-    const LetterBits allowed = slot.set & Available();
-    if (!(graph[list].from & allowed))
+    const LetterBits allowed = slot.set & Available() & graph.Letters(list);
+    if (!allowed)
         return;
     const int bound = Run.line->EndingWithin(pos, Run.sum, Run.product, Run.cross, Run.tiles,
-                                             Run.lettersOfValue, graph[list].longest());
-    if (!Beats(RankedScore(bound, StartAlongLine())))
+                                             Run.lettersOfValue, graph.Longest(list));
+    if (!MayBeat(RankedScore(bound, StartAlongLine())))
         return;
-    for (int i = list; graph[i].from & allowed; ++i) {
-        const SearchNode& c = graph[i];
-        const int index = c.index();
-        if (allowed & Bit(index)) {
-            const bool blank = TakeTile(index, len);
-            word[len] = static_cast<char>(graph.Letter(index));
-            const int sum = Run.sum, product = Run.product, cross = Run.cross;
-            ScoreNewTile(pos, index, blank);
-            ExtendRight(pos + 1, word, len + 1, c.child(), i, true);
-            Run.sum = sum;
-            Run.product = product;
-            Run.cross = cross;
-            --Run.tiles;
-            GiveTileBack(index, blank);
-        }
-        if (c.lastSibling())
-            break;
+    for (LetterBits m = allowed; m; m &= m - 1) {
+        const int index = __builtin_ctzll(m);
+        const std::uint32_t entry = graph.Entry(list, index);
+        const bool blank = TakeTile(index, len);
+        word[len] = static_cast<char>(graph.Letter(index));
+        const int sum = Run.sum, product = Run.product, cross = Run.cross;
+        ScoreNewTile(pos, index, blank);
+        ExtendRight(pos + 1, word, len + 1, SearchGraph::Child(entry),
+                    SearchGraph::EndOfWord(entry), true);
+        Run.sum = sum;
+        Run.product = product;
+        Run.cross = cross;
+        --Run.tiles;
+        GiveTileBack(index, blank);
     }
 }
 
@@ -310,6 +311,7 @@ void SearchAnchor(const Anchor& a)
 {
     SelectLine(a.across, a.line);
     Run.rank = a.rank;
+    Run.anchor = a.pos;
     char* word = Szukanie.word;
     StartAlongLine() = a.start;
     const Tile next = Szukanie.line[a.pos + 1].letter;
@@ -320,12 +322,12 @@ void SearchAnchor(const Anchor& a)
             for (int last = first; last < LeftPartLengths; ++last)
                 LeftPartsBound[first][last] = best = std::max(best, a.leftPartBound[last]);
         }
-        LeftPart(a.pos, word, 0, TopLevelList, 0, a.limit);
+        LeftPart(a.pos, word, 0, TheSearchGraph.Root(), a.limit);
         return;
     }
     for (int i = 0; i < a.prefixLength; ++i)
         word[i] = static_cast<char>(Szukanie.line[a.start + i].letter);
-    LeftPart(a.pos, word, a.prefixLength, a.list, a.node, 0);
+    LeftPart(a.pos, word, a.prefixLength, a.list, 0);
 }
 
 // Levels III and IV: anchors best first, until one cannot win.
@@ -335,7 +337,7 @@ void SearchBestFirst()
     for (int k = 0; k < AnchorCount; ++k) {
         const Anchor& a = Anchors[Order[k] & 0xFFFF];
         Run.rank = a.rank;
-        if (!Beats(a.bound)) {
+        if (!MayBeat(a.bound)) {
             if (a.bound < BestScore())
                 break;
             continue;
@@ -355,10 +357,18 @@ void FindBestMove()
     }
     if (TheSearchGraph.Update())
         TheCrossSets.Clear();
+    if (!TheSearchGraph.Ready()) {
+        reference::FindBestMove();
+        return;
+    }
     if (!PrepareSearch([](const char* pattern, ZbiorLiter& set) {
             set.SetWord(TheCrossSets.Find(pattern) & Run.rack.available);
         }))
         return;
+    // The graph's letters come in letter-index order: a tie at one anchor
+    // goes by the reference's order.
+    Run.keyed = true;
     SearchBestFirst();
+    Run.keyed = false;
     LayBestMove();
 }

@@ -6,6 +6,7 @@
 #include "computer/kotwice.h"
 #include "computer/ocena.h"
 #include "model/gra.h"
+#include "model/slownik.h"
 
 StanSzukania Szukanie;
 BestMove NajlepszyRuch;
@@ -34,6 +35,38 @@ const LetterBits PlaceableBits = [] {
 }();
 
 SearchRun Run;
+
+bool OrderKey::operator<(const OrderKey& other) const
+{
+    return std::lexicographical_compare(steps, steps + length, other.steps,
+                                        other.steps + other.length);
+}
+
+OrderKey KeyOf(const char* word, int len, int leftLength)
+{
+    OrderKey key;
+    int list = TopLevelList;
+    for (int i = 0; i < len && key.length < static_cast<int>(sizeof key.steps); ++i) {
+        if (i == leftLength)
+            key.steps[key.length++] = -1;
+        int found = 0;
+        const int child = Slownik::FindChild(static_cast<Tile>(word[i]), list, found);
+        key.steps[key.length++] = static_cast<std::int16_t>(found - list);
+        list = child;
+    }
+    return key;
+}
+
+bool Beats(int score, const char* word, int len)
+{
+    const int best = BestScore();
+    if (score != best)
+        return score > best;
+    if (Run.rank != Run.bestRank)
+        return Run.rank < Run.bestRank;
+    return Run.keyed && NajlepszyRuch.tileCount > 0
+           && KeyOf(word, len, Run.anchor - StartAlongLine()) < Run.bestKey;
+}
 
 void ScoreWordStart(int len)
 {
@@ -148,6 +181,7 @@ bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set))
     Run.level = player->Poziom;
     Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
     Run.rank = Run.bestRank = 0;
+    Run.keyed = false;
     return true;
 }
 
@@ -180,7 +214,7 @@ void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted
     const int adjusted = RiskAdjustedScore(raw);
     if (onCandidate)
         onCandidate(raw, adjusted);
-    if (Beats(Run.level < 4 ? raw : adjusted)) {
+    if (Beats(Run.level < 4 ? raw : adjusted, word, len)) {
         BestMove& b = NajlepszyRuch;
         b.rawScore = raw;
         b.adjustedScore = adjusted;
@@ -189,9 +223,14 @@ void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted
         std::copy(s.candidateLetters, s.candidateLetters + s.candidateCount, b.letters);
         b.letters[s.candidateCount] = 0;
         b.blankCount = s.blanksInUse;
+        // A search that grows words leftwards takes a later blank first.
+        if (s.blanksInUse == 2 && blankTiles[0] > blankTiles[1])
+            std::swap(blankTiles[0], blankTiles[1]);
         std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
         std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
         Run.bestRank = Run.rank;
+        if (Run.keyed)
+            Run.bestKey = KeyOf(word, len, Run.anchor - StartAlongLine());
     }
 
     for (int k = 0; k < s.candidateCount; ++k) {

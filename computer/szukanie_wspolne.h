@@ -32,6 +32,22 @@ extern const LetterBits PlaceableBits;
 // Left parts of 0 to 7 letters, and one entry past them.
 constexpr int LeftPartLengths = RackSlots + 2;
 
+// Where the reference search meets a candidate among those of its anchor:
+// the sibling position of each of its letters in the dictionary graph, with
+// a mark (-1) after the letters before the anchor. The reference tries a
+// word before its longer ones, a left part's words before longer left parts
+// and siblings in list order, so of two candidates of one anchor it meets
+// first the one whose key is lexicographically smaller.
+struct OrderKey {
+    std::int16_t steps[BoardSize + 1] = {};
+    int length = 0;
+    bool operator<(const OrderKey& other) const;
+};
+
+// The key of word (len letters) of the current anchor, where the word
+// starts leftLength squares before the anchor.
+OrderKey KeyOf(const char* word, int len, int leftLength);
+
 // What one search keeps besides Szukanie.
 struct SearchRun {
     int level = 0;
@@ -48,6 +64,13 @@ struct SearchRun {
     // the best move's anchor: of equal scores the lower rank wins. Both stay
     // 0 in the reference search, where a tie never replaces the best.
     int rank = 0, bestRank = 0;
+    // Set while the current anchor's candidates come in another order than
+    // the reference's: a tie with a best move of the same anchor then goes to
+    // the candidate the reference meets first, by their OrderKeys. anchor is
+    // the anchor's position along the line.
+    bool keyed = false;
+    int anchor = 0;
+    OrderKey bestKey;
     // Entry n bounds, in the level's ranking, every candidate at the current
     // anchor whose left part has n letters or more.
     int leftPartBound[LeftPartLengths] = {};
@@ -98,13 +121,19 @@ inline int& StartAlongLine() { return Szukanie.across ? Szukanie.startX : Szukan
 // The best move's score in the level's ranking.
 inline int BestScore() { return Run.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
 
-// Whether a candidate of the current anchor scoring score in the level's
-// ranking replaces the best move.
-inline bool Beats(int score)
+// Whether a branch whose candidates score at most bound in the level's
+// ranking may hold one that replaces the best move.
+inline bool MayBeat(int bound)
 {
     const int best = BestScore();
-    return score > best || (score == best && Run.rank < Run.bestRank);
+    return bound > best
+           || (bound == best
+               && (Run.rank < Run.bestRank || (Run.keyed && Run.rank == Run.bestRank)));
 }
+
+// Whether candidate word (len letters from Szukanie's start) scoring score
+// in the level's ranking replaces the best move.
+bool Beats(int score, const char* word, int len);
 
 // A raw score in the level's ranking for a word starting at position start.
 inline int RankedScore(int raw, int start)

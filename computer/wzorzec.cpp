@@ -18,7 +18,7 @@ LineBound TheLine; // the bounds of the line being searched
 // start, may hold one that becomes the best move.
 bool MayBeat(int raw, int start)
 {
-    return !TheSearchControl.prune || Beats(RankedScore(raw, start));
+    return !TheSearchControl.prune || search_detail::MayBeat(RankedScore(raw, start));
 }
 
 void SearchAnchor(int pos)
