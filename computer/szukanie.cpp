@@ -228,6 +228,9 @@ LetterBits AfterAnchor = 0;
                && (!AfterAnchor || (graph.Then(list) & AfterAnchor)));
 }
 
+// The anchor's letters that the rack can supply.
+LetterBits AnchorLetters = 0;
+
 void LeftPart(int anchor, char* word, int len, int list, int limit)
 {
     const SearchGraph& graph = TheSearchGraph;
@@ -254,7 +257,10 @@ void LeftPart(int anchor, char* word, int len, int list, int limit)
         if (child <= 0)
             continue;
         const bool blank = TakeTile(index, len);
-        if (longer || GoesThrough(at, child, Available())) {
+        // A left part that may grow by one letter only must be followed by
+        // one of the anchor's letters then.
+        if (GoesThrough(at, child, Available())
+            || (longer && (limit > 2 || (graph.Then(child) & AnchorLetters)))) {
             word[len] = static_cast<char>(graph.Letter(index));
             --StartAlongLine();
             LeftPart(anchor, word, len + 1, child, limit - 1);
@@ -290,9 +296,18 @@ void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool ex
                                              Run.lettersOfValue, graph.Longest(list));
     if (!MayBeat(RankedScore(bound, StartAlongLine())))
         return;
+    // A letter goes here only when the word can go on after it: into the
+    // tile on the next square, else by ending here or by a letter the next
+    // square admits.
+    const LineSlot& next = Szukanie.line[pos + 1];
+    const LetterBits nextLetters =
+        next.letter ? Bit(Placeable.index[next.letter]) : next.set & Available();
     for (LetterBits m = allowed; m; m &= m - 1) {
         const int index = __builtin_ctzll(m);
         const std::uint32_t entry = graph.Entry(list, index);
+        if (!(graph.Letters(SearchGraph::Child(entry)) & nextLetters)
+            && (next.letter || !SearchGraph::EndOfWord(entry)))
+            continue;
         const bool blank = TakeTile(index, len);
         word[len] = static_cast<char>(graph.Letter(index));
         const int sum = Run.sum, product = Run.product, cross = Run.cross;
@@ -307,6 +322,102 @@ void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool ex
     }
 }
 
+// The left parts the rack can make: every beginning of a word of up to a
+// rack less one letters whose last letter has a child list, made once per
+// search, shortest first; each anchor then tests them in a flat loop.
+struct LeftPartEntry {
+    std::uint32_t letters = 0;  // the letters of its list
+    std::uint32_t then = 0;     // the letters of their child lists
+    int list = 0;
+    std::uint8_t length = 0;
+    std::uint8_t index[RackSlots - 1] = {}; // its letter indices, first letter first
+};
+// Enough for a rack without blanks; a rack whose left parts do not fit
+// (blanks make many) grows them anchor by anchor instead.
+constexpr int MaxLeftParts = 4096;
+LeftPartEntry LeftParts[MaxLeftParts];
+int LeftPartsOfLength[LeftPartLengths + 1]; // entry n: the first of length n
+bool LeftPartsListed = false;
+
+// Lists the left parts that go on from list after the len letters of e;
+// false when they do not fit.
+bool ListLeftParts(LeftPartEntry& e, int list, int len, int longest, int& count)
+{
+    const SearchGraph& graph = TheSearchGraph;
+    if (count == MaxLeftParts)
+        return false;
+    e.letters = graph.Letters(list);
+    e.then = graph.Then(list);
+    e.list = list;
+    e.length = static_cast<std::uint8_t>(len);
+    LeftParts[count++] = e;
+    if (len == longest)
+        return true;
+    for (LetterBits m = graph.Letters(list) & Available(); m; m &= m - 1) {
+        const int index = __builtin_ctzll(m);
+        const int child = SearchGraph::Child(graph.Entry(list, index));
+        if (child <= 0)
+            continue;
+        const bool blank = TakeTile(index, len);
+        e.index[len] = static_cast<std::uint8_t>(index);
+        const bool fits = ListLeftParts(e, child, len + 1, longest, count);
+        GiveTileBack(index, blank);
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+
+// Lists the rack's left parts in LeftParts, shortest first.
+void ListLeftParts()
+{
+    static LeftPartEntry unsorted[MaxLeftParts];
+    LeftPartEntry e;
+    int count = 0;
+    const int longest = std::min(Run.rack.tiles - 1, RackSlots - 1);
+    LeftPartsListed = longest >= 0 && ListLeftParts(e, TheSearchGraph.Root(), 0, longest, count);
+    if (!LeftPartsListed)
+        return;
+    std::copy(LeftParts, LeftParts + count, unsorted);
+    int counts[LeftPartLengths + 1] = {};
+    for (int k = 0; k < count; ++k)
+        ++counts[unsorted[k].length + 1];
+    for (int n = 1; n <= LeftPartLengths; ++n)
+        counts[n] += counts[n - 1];
+    std::copy(std::begin(counts), std::end(counts), LeftPartsOfLength);
+    for (int k = 0; k < count; ++k)
+        LeftParts[counts[unsorted[k].length]++] = unsorted[k];
+}
+
+// The words of anchor a from the listed left parts.
+void SearchLeftParts(const Anchor& a)
+{
+    const LineSlot& at = Szukanie.line[a.pos];
+    char* word = Szukanie.word;
+    const int longest = std::min<int>(a.limit, LeftPartLengths - 1);
+    for (int n = 0; n <= longest; ++n) {
+        if (!MayBeat(a.leftPartBound[n]))
+            continue;
+        StartAlongLine() = a.pos - n;
+        for (int k = LeftPartsOfLength[n]; k < LeftPartsOfLength[n + 1]; ++k) {
+            const LeftPartEntry& e = LeftParts[k];
+            if (!(e.letters & AnchorLetters) || (AfterAnchor && !(e.then & AfterAnchor)))
+                continue;
+            bool blank[RackSlots - 1];
+            for (int i = 0; i < n; ++i) {
+                blank[i] = TakeTile(e.index[i], i);
+                word[i] = static_cast<char>(TheSearchGraph.Letter(e.index[i]));
+            }
+            if (GoesThrough(at, e.list, Available())) {
+                ScoreWordStart(n);
+                ExtendRight(a.pos, word, n, e.list, false, false);
+            }
+            for (int i = n - 1; i >= 0; --i)
+                GiveTileBack(e.index[i], blank[i]);
+        }
+    }
+}
+
 void SearchAnchor(const Anchor& a)
 {
     SelectLine(a.across, a.line);
@@ -316,13 +427,17 @@ void SearchAnchor(const Anchor& a)
     StartAlongLine() = a.start;
     const Tile next = Szukanie.line[a.pos + 1].letter;
     AfterAnchor = next ? Bit(Placeable.index[next]) : 0;
+    AnchorLetters = Szukanie.line[a.pos].set & Run.rack.available;
     if (a.prefixLength == 0) {
         for (int first = 0; first < LeftPartLengths; ++first) {
             int best = -1;
             for (int last = first; last < LeftPartLengths; ++last)
                 LeftPartsBound[first][last] = best = std::max(best, a.leftPartBound[last]);
         }
-        LeftPart(a.pos, word, 0, TheSearchGraph.Root(), a.limit);
+        if (LeftPartsListed)
+            SearchLeftParts(a);
+        else
+            LeftPart(a.pos, word, 0, TheSearchGraph.Root(), a.limit);
         return;
     }
     for (int i = 0; i < a.prefixLength; ++i)
@@ -334,6 +449,7 @@ void SearchAnchor(const Anchor& a)
 void SearchBestFirst()
 {
     CollectAnchors();
+    ListLeftParts();
     for (int k = 0; k < AnchorCount; ++k) {
         const Anchor& a = Anchors[Order[k] & 0xFFFF];
         Run.rank = a.rank;
