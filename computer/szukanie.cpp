@@ -328,6 +328,7 @@ void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool ex
 struct LeftPartEntry {
     std::uint32_t letters = 0;  // the letters of its list
     std::uint32_t then = 0;     // the letters of their child lists
+    LetterBits available = 0;   // what the rack can supply after it
     int list = 0;
     std::uint8_t length = 0;
     std::uint8_t index[RackSlots - 1] = {}; // its letter indices, first letter first
@@ -348,6 +349,7 @@ bool ListLeftParts(LeftPartEntry& e, int list, int len, int longest, int& count)
         return false;
     e.letters = graph.Letters(list);
     e.then = graph.Then(list);
+    e.available = Available();
     e.list = list;
     e.length = static_cast<std::uint8_t>(len);
     LeftParts[count++] = e;
@@ -401,17 +403,16 @@ void SearchLeftParts(const Anchor& a)
         StartAlongLine() = a.pos - n;
         for (int k = LeftPartsOfLength[n]; k < LeftPartsOfLength[n + 1]; ++k) {
             const LeftPartEntry& e = LeftParts[k];
-            if (!(e.letters & AnchorLetters) || (AfterAnchor && !(e.then & AfterAnchor)))
+            // As GoesThrough, from the entry's own copy of its list's letters.
+            if (!(e.letters & at.set & e.available) || (AfterAnchor && !(e.then & AfterAnchor)))
                 continue;
             bool blank[RackSlots - 1];
             for (int i = 0; i < n; ++i) {
                 blank[i] = TakeTile(e.index[i], i);
                 word[i] = static_cast<char>(TheSearchGraph.Letter(e.index[i]));
             }
-            if (GoesThrough(at, e.list, Available())) {
-                ScoreWordStart(n);
-                ExtendRight(a.pos, word, n, e.list, false, false);
-            }
+            ScoreWordStart(n);
+            ExtendRight(a.pos, word, n, e.list, false, false);
             for (int i = n - 1; i >= 0; --i)
                 GiveTileBack(e.index[i], blank[i]);
         }
