@@ -14,6 +14,18 @@ constexpr int LetterValues[4] = {1, 2, 3, 5};
 
 } // namespace
 
+namespace {
+
+// What a tile counts, by its byte: a letter's value, 0 for a blank.
+const std::array<std::int8_t, 256> TileValues = [] {
+    std::array<std::int8_t, 256> values{};
+    for (int c = 0; c < 256; ++c)
+        values[c] = static_cast<std::int8_t>(LetterValue(static_cast<Tile>(c)));
+    return values;
+}();
+
+} // namespace
+
 const std::array<int, LetterIndexCount> IndexValues = [] {
     std::array<int, LetterIndexCount> values{};
     for (int c = 'a'; c <= 'z'; ++c)
@@ -21,6 +33,29 @@ const std::array<int, LetterIndexCount> IndexValues = [] {
     return values;
 }();
 
+const std::array<LetterBits, MaxLetterValue + 1> ValueLetters = [] {
+    std::array<LetterBits, MaxLetterValue + 1> letters{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        letters[LetterValue(static_cast<Tile>(c))] |= LetterBits{1} << LetterIndex(static_cast<Tile>(c));
+    return letters;
+}();
+
+
+// The most a letter of letters counts on a square of the colour class.
+int LineBound::MostCounted(LetterBits letters, int colourClass)
+{
+    if (!letters)
+        return 0;
+    int most = 0;
+    for (int v = MaxLetterValue; v > 0; --v)
+        if (letters & ValueLetters[v]) {
+            most = v;
+            break;
+        }
+    if (colourClass > 0 && colourClass <= MaxLetterValue && (letters & ValueLetters[colourClass]))
+        most = std::max(most, CountedValue(colourClass, colourClass));
+    return most;
+}
 
 void LineBound::Prepare(bool across, int n, const RackBound& rack)
 {
@@ -29,35 +64,34 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
     rackTiles_ = rack.tiles;
     for (int v = 0; v <= MaxLetterValue; ++v)
         tileCount_[v] = v;
-    for (int pos = 0; pos < BoardSpan; ++pos) {
-        const int x = across ? pos : n, y = across ? n : pos;
-        const Pole& p = Plansza[x][y];
+    std::fill(std::begin(riskFactor_), std::end(riskFactor_), 0.0);
+    std::fill(std::begin(endsFound_), std::end(endsFound_), false);
+    std::fill(std::begin(reachFound_), std::end(reachFound_), false);
+    // A step along the line and one across it, on the board as one array.
+    const int along = across ? BoardSpan : 1, side = across ? 1 : BoardSpan;
+    const Pole* p = across ? &Plansza[0][n] : &Plansza[n][0];
+    for (int pos = 0; pos < BoardSpan; ++pos, p += along) {
         const LineSlot& slot = Szukanie.line[pos];
         SquareBound& b = squares_[pos];
         b = SquareBound{};
-        riskFactor_[pos] = 0;
-        endsFound_[pos] = false;
-        reachFound_[pos] = false;
-        b.colourClass = p.colourClass;
-        b.wordMultiplier = p.wordMultiplier;
+        b.colourClass = p->colourClass;
+        b.wordMultiplier = p->wordMultiplier;
         if (slot.letter) {
-            b.value = LetterValue(p.tile);
+            b.value = TileValues[p->tile];
             continue;
         }
         b.fillable = (slot.set & rack.available) != 0;
-        for (LetterBits letters = rack.letters & slot.set; letters; letters &= letters - 1) {
-            const int v = IndexValue(__builtin_ctzll(letters));
-            b.value = std::max(b.value, CountedValue(v, b.colourClass));
-        }
+        b.value = MostCounted(rack.letters & slot.set, b.colourClass);
         if (b.fillable && b.colourClass > 0 && b.colourClass <= MaxLetterValue)
             tileCount_[b.colourClass] = CountedValue(b.colourClass, b.colourClass);
-        const int dx = across ? 0 : 1, dy = across ? 1 : 0;
-        for (const int step : {-1, 1})
-            for (int cx = x + step * dx, cy = y + step * dy; Plansza[cx][cy].tile;
-                 cx += step * dx, cy += step * dy) {
-                b.crossWord = true;
-                b.crossSum += LetterValue(Plansza[cx][cy].tile);
-            }
+        // The border squares hold no tile, so neither walk leaves the board.
+        if (pos == 0 || pos == BoardSpan - 1)
+            continue;
+        for (const Pole* c = p - side; c->tile; c -= side)
+            b.crossSum += TileValues[c->tile];
+        for (const Pole* c = p + side; c->tile; c += side)
+            b.crossSum += TileValues[c->tile];
+        b.crossWord = p[-side].tile || p[side].tile;
         if (b.crossWord)
             b.cross = (b.crossSum + b.value) * b.wordMultiplier;
     }

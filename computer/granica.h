@@ -19,6 +19,9 @@ constexpr int MaxLetterValue = 5;
 extern const std::array<int, LetterIndexCount> IndexValues;
 inline int IndexValue(int index) { return IndexValues[index]; }
 
+// The letters 'a' to 'z' of each value.
+extern const std::array<LetterBits, MaxLetterValue + 1> ValueLetters;
+
 // What a letter of value v counts on a new tile's square of the colour
 // class: three times when they are equal (the scoring rule's letter premium).
 inline int CountedValue(int v, int colourClass) { return v == colourClass ? 3 * v : v; }
@@ -68,6 +71,7 @@ private:
         bool valid = false;
         int added = 0, old = 0, bySquare = 0, product = 1, cross = 0;
     };
+    static int MostCounted(LetterBits letters, int colourClass);
     void FindEnds(int pos);
     // Every end of a word from pos, by its last square, for EndingWithin.
     void FindReach(int pos);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 extern const std::uint8_t BitMask[8];
 
@@ -24,10 +25,16 @@ struct ZbiorLiter {
 
     LetterBits Word() const
     {
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        LetterBits w = 0;
+        std::memcpy(&w, bytes, sizeof bytes);
+        return w;
+#else
         LetterBits w = 0;
         for (int k = 4; k >= 0; --k)
             w = (w << 8) | bytes[k];
         return w;
+#endif
     }
     void SetWord(LetterBits w)
     {
