@@ -54,24 +54,30 @@ void CrossSet(int x, int y, int dx, int dy, ZbiorLiter& set)
 
 bool IsBorder(int x, int y) { return x == 0 || y == 0 || x > BoardSize || y > BoardSize; }
 
-// One pass: the set of each playing square from its neighbours along
-// (dx, dy) (fromBefore with a tile before it, else fromAfter with one after
-// it); full without either, empty on the border.
+// The set of square (x, y) from its neighbours along (dx, dy) (fromBefore
+// with a tile before it, else fromAfter with one after it); full without
+// either, empty on the border.
+void ComputeCrossSet(int x, int y, int dx, int dy, ZbiorLiter Pole::*set,
+                     void (*fromBefore)(int, int), void (*fromAfter)(int, int))
+{
+    Pole& p = Plansza[x][y];
+    if (IsBorder(x, y))
+        (p.*set).Clear();
+    else if (!p.tile && Plansza[x - dx][y - dy].tile)
+        fromBefore(x, y);
+    else if (!p.tile && Plansza[x + dx][y + dy].tile)
+        fromAfter(x, y);
+    else
+        (p.*set).Fill();
+}
+
+// One pass over the board.
 void ComputeCrossSets(int dx, int dy, ZbiorLiter Pole::*set, void (*fromBefore)(int, int),
                       void (*fromAfter)(int, int))
 {
     for (int x = 0; x < BoardSpan; ++x)
-        for (int y = 0; y < BoardSpan; ++y) {
-            Pole& p = Plansza[x][y];
-            if (IsBorder(x, y))
-                (p.*set).Clear();
-            else if (!p.tile && Plansza[x - dx][y - dy].tile)
-                fromBefore(x, y);
-            else if (!p.tile && Plansza[x + dx][y + dy].tile)
-                fromAfter(x, y);
-            else
-                (p.*set).Fill();
-        }
+        for (int y = 0; y < BoardSpan; ++y)
+            ComputeCrossSet(x, y, dx, dy, set, fromBefore, fromAfter);
 }
 
 } // namespace
@@ -107,11 +113,15 @@ void ComputeDownCrossSets()
     ComputeCrossSets(1, 0, &Pole::downSet, DownSetFromLeft, DownSetFromRight);
 }
 
-void ComputeCrossSetsWith(void (*check)(const char* pattern, ZbiorLiter& set))
+void ComputeLineCrossSets(bool across, int n, void (*check)(const char* pattern, ZbiorLiter& set))
 {
     CrossCheckQuery = check;
-    ComputeAcrossCrossSets();
-    ComputeDownCrossSets();
+    for (int i = 0; i < BoardSpan; ++i) {
+        if (across)
+            ComputeCrossSet(n, i, 0, 1, &Pole::acrossSet, AcrossSetFromAbove, AcrossSetFromBelow);
+        else
+            ComputeCrossSet(i, n, 1, 0, &Pole::downSet, DownSetFromLeft, DownSetFromRight);
+    }
     CrossCheckQuery = Slownik::CrossCheck;
 }
 

@@ -16,9 +16,11 @@ void MarkAnchors(std::uint8_t firstMove);
 void ComputeAcrossCrossSets();
 void ComputeDownCrossSets();
 
-// Both passes with check in place of Slownik::CrossCheck: another walk of
-// the same graph, giving the same sets.
-void ComputeCrossSetsWith(void (*check)(const char* pattern, ZbiorLiter& set));
+// The across sets of column n (across) or the down sets of row n, border
+// squares included, with check in place of Slownik::CrossCheck. An across
+// set depends only on the tiles of its column, a down set only on those of
+// its row.
+void ComputeLineCrossSets(bool across, int n, void (*check)(const char* pattern, ZbiorLiter& set));
 
 // The set of one empty playing square from the tiles above and below it (the
 // across builders) or left and right of it (the down builders).

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "computer/kotwice.h"
 #include "computer/listy.h"
 #include "computer/szukanie_wspolne.h"
 #include "computer/wzorzec.h"
@@ -54,6 +55,70 @@ private:
     Entry entries_[4096];
 };
 CrossSetCache TheCrossSets;
+
+// The cross-check sets of the board, line by line: the across sets of a
+// column depend only on the column's tiles, the down sets of a row only on
+// the row's. From one search to the next most lines stay as they were; they
+// get the sets kept from before.
+class CrossSetLines {
+public:
+    void Clear()
+    {
+        for (auto& direction : lines_)
+            for (Line& line : direction)
+                line.valid = false;
+    }
+
+    // Fills the sets of every playing square on Plansza (the search reads
+    // no border square's).
+    void Compute()
+    {
+        for (const bool across : {true, false})
+            for (int n = 1; n <= BoardSize; ++n)
+                ComputeLine(across, n);
+    }
+
+private:
+    struct Line {
+        bool valid = false;
+        Tile tiles[BoardSpan] = {};        // the line's tiles, then
+        Tile blankLetters[BoardSpan] = {}; // their blanks' letters
+        ZbiorLiter sets[BoardSpan];
+    };
+
+    void ComputeLine(bool across, int n)
+    {
+        Line& line = lines_[across][n];
+        // The line's squares on the board as one array: across sets go down
+        // a column (x = n), down sets along a row (y = n).
+        Pole* const first = across ? &Plansza[n][0] : &Plansza[0][n];
+        const int step = across ? 1 : BoardSpan;
+        ZbiorLiter Pole::*const set = across ? &Pole::acrossSet : &Pole::downSet;
+        bool same = line.valid;
+        const Pole* p = first;
+        for (int i = 0; i < BoardSpan && same; ++i, p += step)
+            same = p->tile == line.tiles[i] && p->blankLetter == line.blankLetters[i];
+        if (same) {
+            Pole* q = first;
+            for (int i = 0; i < BoardSpan; ++i, q += step)
+                q->*set = line.sets[i];
+            return;
+        }
+        ComputeLineCrossSets(across, n, [](const char* pattern, ZbiorLiter& found) {
+            found.SetWord(TheCrossSets.Find(pattern));
+        });
+        p = first;
+        for (int i = 0; i < BoardSpan; ++i, p += step) {
+            line.tiles[i] = p->tile;
+            line.blankLetters[i] = p->blankLetter;
+            line.sets[i] = p->*set;
+        }
+        line.valid = true;
+    }
+
+    Line lines_[2][BoardSpan]; // [across][column or row]
+};
+CrossSetLines TheCrossSetLines;
 
 // The lines of both passes that hold an anchor, prepared before the first
 // anchor is searched.
@@ -472,15 +537,17 @@ void FindBestMove()
         reference::FindBestMove();
         return;
     }
-    if (TheSearchGraph.Update())
+    if (TheSearchGraph.Update()) {
         TheCrossSets.Clear();
+        TheCrossSetLines.Clear();
+    }
     if (!TheSearchGraph.Ready()) {
         reference::FindBestMove();
         return;
     }
-    if (!PrepareSearch([](const char* pattern, ZbiorLiter& set) {
-            set.SetWord(TheCrossSets.Find(pattern) & Run.rack.available);
-        }))
+    // The sets hold every letter a square allows, not only the rack's: the
+    // search meets them only through the rack's letters.
+    if (!PrepareSearch([] { TheCrossSetLines.Compute(); }))
         return;
     // The graph's letters come in letter-index order: a tie at one anchor
     // goes by the reference's order.

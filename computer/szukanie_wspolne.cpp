@@ -161,19 +161,17 @@ void FillLine(int n, LineBound& bound)
     bound.Prepare(Szukanie.across, n, Run.rack);
 }
 
-bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set))
+bool PrepareSearch(void (*crossSets)())
 {
     NajlepszyRuch = BestMove{};
     Szukanie.candidateCount = 0;
     const Gracz* player = CurrentPlayer();
     if (!player)
         return false;
-    // The rack first: a cross-check query may keep only the letters it can
-    // supply.
     PrepareRack();
     MarkAnchors(TheGra->firstMove);
-    if (check) {
-        ComputeCrossSetsWith(check);
+    if (crossSets) {
+        crossSets();
     } else {
         ComputeAcrossCrossSets();
         ComputeDownCrossSets();

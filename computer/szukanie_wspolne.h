@@ -173,10 +173,10 @@ void BoundLeftParts(int pos, int limit);
 void FillLine(int n, LineBound& bound);
 
 // Resets the best move and prepares the board and the rack for a search by
-// the current player; false without one. check, when given, finds the
-// cross-check sets in place of Slownik::CrossCheck; Run's rack is counted
-// before it runs.
-bool PrepareSearch(void (*check)(const char* pattern, ZbiorLiter& set) = nullptr);
+// the current player; false without one. crossSets, when given, computes
+// the cross-check sets in place of the two passes of Slownik::CrossCheck;
+// Run's rack is counted before it runs.
+bool PrepareSearch(void (*crossSets)() = nullptr);
 
 // Lays word (len letters from Szukanie's start) on the board, scores it and
 // keeps it as the best move when it Beats the best; then takes it off.
