@@ -114,12 +114,6 @@ void BoundLeftParts(int pos, int limit)
 
 namespace {
 
-bool TouchesTile(int x, int y)
-{
-    return Plansza[x - 1][y].tile || Plansza[x + 1][y].tile || Plansza[x][y - 1].tile
-           || Plansza[x][y + 1].tile;
-}
-
 // Counts the rack for the search and its bounds.
 void PrepareRack()
 {
@@ -147,18 +141,24 @@ void PrepareRack()
 
 void FillLine(int n, LineBound& bound)
 {
-    for (int i = 0; i < BoardSpan; ++i) {
-        const int x = Szukanie.across ? i : n, y = Szukanie.across ? n : i;
-        const Pole& p = Plansza[x][y];
-        LineSlot& slot = Szukanie.line[i];
-        const bool border = i == 0 || i > BoardSize;
-        slot.letter = !p.tile ? 0 : Placeable.index[p.Letter()] ? p.Letter() : UnusableLetter;
-        slot.anchor = p.anchor;
-        slot.open = !border && !p.tile && !p.anchor && !TouchesTile(x, y);
-        slot.set = border ? 0 : (Szukanie.across ? p.acrossSet : p.downSet).Word();
+    const bool across = Szukanie.across;
+    LineSlot* const line = Szukanie.line;
+    line[0] = line[BoardSize + 1] = LineSlot{}; // the border
+    // The line's squares on the board as one array: a step along the line
+    // and one across it.
+    const int along = across ? BoardSpan : 1, side = across ? 1 : BoardSpan;
+    const Pole* p = (across ? &Plansza[0][n] : &Plansza[n][0]) + along;
+    for (int i = 1; i <= BoardSize; ++i, p += along) {
+        LineSlot& slot = line[i];
+        const Tile letter = p->Letter();
+        slot.letter = !p->tile ? 0 : Placeable.index[letter] ? letter : UnusableLetter;
+        slot.anchor = p->anchor;
+        slot.open = !p->tile && !p->anchor && !p[-along].tile && !p[along].tile && !p[-side].tile
+                    && !p[side].tile;
+        slot.set = (across ? p->acrossSet : p->downSet).Word();
     }
     Run.line = &bound;
-    bound.Prepare(Szukanie.across, n, Run.rack);
+    bound.Prepare(across, n, Run.rack);
 }
 
 bool PrepareSearch(void (*crossSets)())
