@@ -530,6 +530,8 @@ void SearchBestFirst()
 
 } // namespace
 
+bool LastSearchListedLeftParts() { return LeftPartsListed; }
+
 void FindBestMove()
 {
     const Gracz* player = CurrentPlayer();

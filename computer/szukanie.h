@@ -4,8 +4,11 @@
 // Levels I and II stop at the first candidate above their limit in the
 // reference's order, so they run the reference search itself. Levels III and
 // IV search every anchor, best first by an upper bound on what its words can
-// score, and stop at the first anchor that cannot win; each anchor carries its
-// rank in the reference's order, and of equal scores the lower rank wins.
+// score, and stop at the first anchor that cannot win. They walk the search
+// graph (listy.h) in letter-index order and try the rack's left parts,
+// listed once per search, at each anchor; so of equal scores the move of the
+// anchor with the lower rank in the reference's order wins, and within one
+// anchor the move the reference meets first (OrderKey).
 #pragma once
 
 #include "computer/stan_szukania.h"
@@ -14,3 +17,8 @@
 // lays its letters on Plansza (a blank as its plain letter). Reads the current
 // player of TheGra, his rack and his strength.
 void FindBestMove();
+
+// Whether the last search at level III or IV listed the rack's left parts
+// once for all its anchors; false when the rack made more than it lists (two
+// blanks on a large dictionary) and each anchor grew its own.
+bool LastSearchListedLeftParts();

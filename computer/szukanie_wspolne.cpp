@@ -221,9 +221,6 @@ void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted
         std::copy(s.candidateLetters, s.candidateLetters + s.candidateCount, b.letters);
         b.letters[s.candidateCount] = 0;
         b.blankCount = s.blanksInUse;
-        // A search that grows words leftwards takes a later blank first.
-        if (s.blanksInUse == 2 && blankTiles[0] > blankTiles[1])
-            std::swap(blankTiles[0], blankTiles[1]);
         std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
         std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
         Run.bestRank = Run.rank;

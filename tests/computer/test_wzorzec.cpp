@@ -11,6 +11,7 @@
 #include "computer/szukanie.h"
 #include "computer/wzorzec.h"
 #include "model/slownik.h"
+#include "tools/kompilator.h"
 #include "tests/computer/search_fixture.h"
 
 namespace {
@@ -73,6 +74,36 @@ Stojak RandomRack(std::mt19937& rng, int blanks)
     return rack;
 }
 
+// A compiled dictionary with every sibling list in reverse: the same words,
+// its siblings no longer in letter-index order. A record's flags say whether
+// it is the last of its list (+30) or ends a word (+60); the compiler only
+// points at the start of a list, which stays where it was.
+std::vector<std::uint8_t> ReverseSiblingLists(std::vector<std::uint8_t> bytes)
+{
+    constexpr int Record = DictionaryRecordBytes;
+    const int nodes = static_cast<int>(bytes.size()) / Record;
+    const auto last = [&](int i) {
+        const int c = bytes[i * Record + 4];
+        return (c > 60 ? c - 60 : c) > 30;
+    };
+    const auto flip = [&](int i) { // moves the last-sibling mark on or off
+        std::uint8_t& c = bytes[i * Record + 4];
+        c = static_cast<std::uint8_t>(last(i) ? c - 30 : c + 30);
+    };
+    for (int start = 1; start < nodes;) {
+        int end = start;
+        while (end < nodes - 1 && !last(end))
+            ++end;
+        flip(end);
+        for (int i = start, j = end; i < j; ++i, --j)
+            std::swap_ranges(bytes.begin() + i * Record, bytes.begin() + (i + 1) * Record,
+                             bytes.begin() + j * Record);
+        flip(end);
+        start = end + 1;
+    }
+    return bytes;
+}
+
 std::string Describe(const BestMove& b)
 {
     std::string s = "tiles";
@@ -123,7 +154,7 @@ protected:
     }
 
     TempDir dir;
-    int found = 0, blanksPlayed = 0;
+    int found = 0, blanksPlayed = 0, grown = 0;
 };
 
 } // namespace
@@ -178,6 +209,33 @@ TEST_F(SameAsReference, TiesGoToTheFirstInTheReferenceOrder)
     EXPECT_GE(found, 300);
 }
 
+// The search meets a list's letters in letter-index order; where the file
+// lists them otherwise a tie at one anchor still goes to the move the
+// reference, walking the file's order, meets first.
+TEST_F(SameAsReference, OnAGraphWhoseListsRunAgainstLetterOrder)
+{
+    const std::vector<std::string> words = Dictionary(21, true);
+    const std::vector<std::uint8_t> reversed = ReverseSiblingLists(CompileWords(words, false).bytes);
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("reversed.slo", reversed).c_str()), 0);
+    for (const std::string& w : words) {
+        if (w.size() >= 2) {
+            ASSERT_TRUE(Slownik::IsWord(w.c_str())) << w;
+        }
+    }
+    // Its first list now starts with the highest letter index.
+    EXPECT_GT(LetterIndex(Slownik::Node(TopLevelList).letter),
+              LetterIndex(Slownik::Node(TopLevelList + 1).letter));
+    std::mt19937 rng(21);
+    ClearBoard();
+    RandomPremiums(rng);
+    for (int n = 0; n < 150; ++n) {
+        Position position = RandomBoard(rng, words);
+        position.rack = RandomRack(rng, n % 3);
+        Compare(position, "board " + std::to_string(n));
+    }
+    EXPECT_GE(found, 500);
+}
+
 // A damaged dictionary whose lists lead back into the top-level list (words
 // without end) and through a letter no tile has: both searches still agree.
 TEST_F(SameAsReference, OnADictionaryWithCycles)
@@ -206,6 +264,31 @@ TEST_F(SameAsReference, OnADictionaryWithCycles)
     EXPECT_GE(found, 400);
 }
 
+// The search keeps each line's cross-check sets for the next search while
+// the line's tiles stay: a blank that takes another letter changes them.
+TEST_F(SameAsReference, AfterABlankOnTheBoardTakesAnotherLetter)
+{
+    const std::vector<std::string> words = Dictionary(31, true);
+    LoadWords(dir, words);
+    std::mt19937 rng(31);
+    ClearBoard();
+    int changed = 0;
+    for (int n = 0; n < 100; ++n) {
+        Position position = RandomBoard(rng, words);
+        position.rack = RandomRack(rng, 0);
+        Compare(position, "board " + std::to_string(n));
+        for (auto& column : position.blankLetters)
+            for (Tile& letter : column)
+                if (letter) {
+                    letter = static_cast<Tile>('a' + rng() % 26);
+                    ++changed;
+                }
+        Compare(position, "board " + std::to_string(n) + " with other blank letters");
+    }
+    EXPECT_GE(changed, 100);
+    EXPECT_GE(found, 500);
+}
+
 // Nothing the search keeps from one dictionary holds for the next: "cb"
 // under the 'a' needs "ab" down, so after a change to a dictionary without
 // "ab" the same board has no move.
@@ -224,4 +307,24 @@ TEST_F(SameAsReference, AfterTheDictionaryChanges)
         expected += withAb ? 4 : 0;
         EXPECT_EQ(found, expected);
     }
+}
+
+// Two blanks make more left parts than the search lists once per search; it
+// then grows them anchor by anchor, and still agrees.
+TEST_F(SameAsReference, RackWithMoreLeftPartsThanAreListed)
+{
+    const std::vector<std::string> words =
+        AlternatingWords(7, "aaaeeeiioouy", "bcdfghjklmnprstwzvxq", {5, 6, 7, 8}, 30000, {});
+    LoadWords(dir, words);
+    std::mt19937 rng(7);
+    ClearBoard();
+    RandomPremiums(rng);
+    for (int n = 0; n < 40; ++n) {
+        Position position = RandomBoard(rng, words);
+        position.rack = RandomRack(rng, 2);
+        Compare(position, "board " + std::to_string(n));
+        grown += !LastSearchListedLeftParts();
+    }
+    EXPECT_GE(found, 120);
+    EXPECT_GE(grown, 20);
 }
