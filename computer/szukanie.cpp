@@ -140,7 +140,51 @@ struct Anchor {
 constexpr int MaxAnchors = 2 * BoardSize * BoardSize;
 Anchor Anchors[MaxAnchors];
 int AnchorCount = 0;
-std::uint64_t Order[MaxAnchors]; // the search order: bound, rank, then the index in Anchors
+// The search order: anchors by bound, highest first, and in the order they
+// were listed (their ranks) within a bound. Bounds are buckets, each a chain
+// of anchors, walked down from the highest: no sort, and the walk ends where
+// the bounds can no longer win. Bounds past the last bucket share it, sorted
+// there by insertion (none seen in play: a move would have to score over a
+// thousand).
+constexpr int OrderBuckets = 1024;
+int BucketFirst[OrderBuckets], BucketLast[OrderBuckets];
+int NextInBucket[MaxAnchors];
+int HighestBucket = -1;
+
+int BucketOf(int bound) { return std::min(bound + 1, OrderBuckets - 1); } // bounds are at least -1
+
+void ClearOrder()
+{
+    for (int b = 0; b <= HighestBucket; ++b)
+        BucketFirst[b] = -1;
+    HighestBucket = -1;
+}
+
+void AddToOrder(int k)
+{
+    const int b = BucketOf(Anchors[k].bound);
+    NextInBucket[k] = -1;
+    if (b > HighestBucket) {
+        for (int i = HighestBucket + 1; i <= b; ++i)
+            BucketFirst[i] = -1;
+        HighestBucket = b;
+    }
+    if (BucketFirst[b] < 0) {
+        BucketFirst[b] = BucketLast[b] = k;
+        return;
+    }
+    if (b < OrderBuckets - 1) {
+        NextInBucket[BucketLast[b]] = k;
+        BucketLast[b] = k;
+        return;
+    }
+    // The last bucket: after every anchor of a higher or equal bound.
+    int* link = &BucketFirst[b];
+    while (*link >= 0 && Anchors[*link].bound >= Anchors[k].bound)
+        link = &NextInBucket[*link];
+    NextInBucket[k] = *link;
+    *link = k;
+}
 
 // The line of the anchor being searched, copied into Szukanie's line buffer.
 int CurrentLine = -1;
@@ -202,6 +246,7 @@ bool HasAnchor(bool across, int n)
 void CollectAnchors()
 {
     AnchorCount = 0;
+    ClearOrder();
     int rank = 0;
     for (const int across : {1, 0}) {
         Szukanie.across = static_cast<std::uint8_t>(across);
@@ -243,16 +288,12 @@ void CollectAnchors()
                                                                  TheSearchGraph.Longest(a.list)),
                                           first);
                 }
-                // Higher bounds first, then lower ranks; bounds are at least -1.
-                Order[AnchorCount] = static_cast<std::uint64_t>(std::int64_t{INT_MAX} - a.bound) << 32
-                                     | static_cast<std::uint64_t>(a.rank) << 16
-                                     | static_cast<std::uint64_t>(AnchorCount);
+                AddToOrder(AnchorCount);
                 ++AnchorCount;
             }
         }
     }
     CurrentLine = -1;
-    std::sort(Order, Order + AnchorCount);
 }
 
 void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool extended);
@@ -516,16 +557,17 @@ void SearchBestFirst()
 {
     CollectAnchors();
     ListLeftParts();
-    for (int k = 0; k < AnchorCount; ++k) {
-        const Anchor& a = Anchors[Order[k] & 0xFFFF];
-        Run.rank = a.rank;
-        if (!MayBeat(a.bound)) {
-            if (a.bound < BestScore())
-                break;
-            continue;
+    for (int b = HighestBucket; b >= 0; --b)
+        for (int k = BucketFirst[b]; k >= 0; k = NextInBucket[k]) {
+            const Anchor& a = Anchors[k];
+            Run.rank = a.rank;
+            if (!MayBeat(a.bound)) {
+                if (a.bound < BestScore())
+                    return;
+                continue;
+            }
+            SearchAnchor(a);
         }
-        SearchAnchor(a);
-    }
 }
 
 } // namespace
