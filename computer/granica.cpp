@@ -191,6 +191,24 @@ int LineBound::Ending(int pos, int sum, int product, int cross, int tiles, const
     return Score(e, sum, product, cross, tiles, lettersLeft);
 }
 
+int LineBound::EndingAfterLeftParts(int pos, int sum, int product, int leftTiles,
+                                    const int* lettersLeft)
+{
+    // The word reaches furthest with no tile spent before pos; with all of
+    // them before it, the tiles may still be all the rack's.
+    const int spare = std::min(rackTiles_, RackSlots);
+    if (spare <= 0)
+        return -1;
+    if (!endsFound_[pos])
+        FindEnds(pos);
+    const End& e = ends_[pos][spare];
+    if (!e.valid)
+        return -1;
+    const int letters = std::min(e.bySquare, BestTiles(e.added, lettersLeft));
+    return (sum + e.old + letters) * product * e.product + e.cross
+           + (leftTiles + e.added >= RackSlots ? AllTilesBonus : 0);
+}
+
 int LineBound::EndingWithin(int pos, int sum, int product, int cross, int tiles,
                             const int* lettersLeft, int maxLetters)
 {

@@ -58,6 +58,13 @@ public:
     // -1 when it cannot go on.
     int Ending(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft);
 
+    // At least Ending for every left part of up to leftTiles letters before
+    // the empty square pos, where sum and product are those of all the
+    // leftTiles squares before it (each with the most a rack letter counts
+    // there): one bound for all of them.
+    int EndingAfterLeftParts(int pos, int sum, int product, int leftTiles,
+                             const int* lettersLeft);
+
     // As Ending, for a word that can take at most maxLetters more letters
     // (the board's tiles among them) from pos on.
     int EndingWithin(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft,

@@ -233,6 +233,24 @@ bool WalkPrefix(int first, int pos, Anchor& a)
     return true;
 }
 
+// One bound for the words of the anchor at pos, whatever their left part
+// (limit free squares before it); each left part's own bound is found only
+// if the anchor is searched. With no room for a left part it is that bound.
+int BoundAllLeftParts(int pos, int limit)
+{
+    const int longest = std::min(limit, Run.rack.tiles - 1);
+    LineBound& line = *Run.line;
+    if (longest <= 0)
+        return RankedScore(line.Ending(pos, 0, 1, 0, 0, Run.rack.lettersOfValue), pos);
+    int sum = 0, product = 1;
+    for (int n = 1; n <= longest; ++n) {
+        sum += line[pos - n].value;
+        product *= line[pos - n].wordMultiplier;
+    }
+    // Not ranked: a risk factor is at least 1.
+    return line.EndingAfterLeftParts(pos, sum, product, longest, Run.rack.lettersOfValue);
+}
+
 bool HasAnchor(bool across, int n)
 {
     for (int i = 1; i <= BoardSize; ++i)
@@ -271,9 +289,7 @@ void CollectAnchors()
                 if (!Szukanie.line[pos - 1].letter) {
                     while (Szukanie.line[pos - 1 - a.limit].open)
                         ++a.limit;
-                    BoundEachLeftPart(pos, a.limit, a.leftPartBound);
-                    a.bound = *std::max_element(std::begin(a.leftPartBound),
-                                                std::end(a.leftPartBound));
+                    a.bound = BoundAllLeftParts(pos, a.limit);
                 } else {
                     // The tiles before the anchor begin the word; no rack
                     // letter goes there. An anchor whose tiles lead nowhere
@@ -525,7 +541,7 @@ void SearchLeftParts(const Anchor& a)
     }
 }
 
-void SearchAnchor(const Anchor& a)
+void SearchAnchor(Anchor& a)
 {
     SelectLine(a.across, a.line);
     Run.rank = a.rank;
@@ -536,6 +552,9 @@ void SearchAnchor(const Anchor& a)
     AfterAnchor = next ? Bit(Placeable.index[next]) : 0;
     AnchorLetters = Szukanie.line[a.pos].set & Run.rack.available;
     if (a.prefixLength == 0) {
+        BoundEachLeftPart(a.pos, a.limit, a.leftPartBound);
+        if (!MayBeat(*std::max_element(std::begin(a.leftPartBound), std::end(a.leftPartBound))))
+            return;
         for (int first = 0; first < LeftPartLengths; ++first) {
             int best = -1;
             for (int last = first; last < LeftPartLengths; ++last)
@@ -559,7 +578,7 @@ void SearchBestFirst()
     ListLeftParts();
     for (int b = HighestBucket; b >= 0; --b)
         for (int k = BucketFirst[b]; k >= 0; k = NextInBucket[k]) {
-            const Anchor& a = Anchors[k];
+            Anchor& a = Anchors[k];
             Run.rank = a.rank;
             if (!MayBeat(a.bound)) {
                 if (a.bound < BestScore())
