@@ -178,35 +178,34 @@ int LineBound::Score(const End& e, int sum, int product, int cross, int tiles,
            + (tiles + e.added == RackSlots ? AllTilesBonus : 0);
 }
 
-int LineBound::Ending(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft)
+const LineBound::End* LineBound::FurthestEnd(int pos, int tiles)
 {
     const int spare = std::min(rackTiles_ - tiles, RackSlots);
     if (spare <= 0)
-        return -1;
+        return nullptr;
     if (!endsFound_[pos])
         FindEnds(pos);
     const End& e = ends_[pos][spare];
-    if (!e.valid)
-        return -1;
-    return Score(e, sum, product, cross, tiles, lettersLeft);
+    return e.valid ? &e : nullptr;
+}
+
+int LineBound::Ending(int pos, int sum, int product, int cross, int tiles, const int* lettersLeft)
+{
+    const End* e = FurthestEnd(pos, tiles);
+    return e ? Score(*e, sum, product, cross, tiles, lettersLeft) : -1;
 }
 
 int LineBound::EndingAfterLeftParts(int pos, int sum, int product, int leftTiles,
                                     const int* lettersLeft)
 {
-    // The word reaches furthest with no tile spent before pos; with all of
-    // them before it, the tiles may still be all the rack's.
-    const int spare = std::min(rackTiles_, RackSlots);
-    if (spare <= 0)
+    // The word reaches furthest with no tile spent before pos. The bonus for
+    // every tile counts when some left part and the squares after pos can
+    // take them all: Score counts it for tiles + added == RackSlots.
+    const End* e = FurthestEnd(pos, 0);
+    if (!e)
         return -1;
-    if (!endsFound_[pos])
-        FindEnds(pos);
-    const End& e = ends_[pos][spare];
-    if (!e.valid)
-        return -1;
-    const int letters = std::min(e.bySquare, BestTiles(e.added, lettersLeft));
-    return (sum + e.old + letters) * product * e.product + e.cross
-           + (leftTiles + e.added >= RackSlots ? AllTilesBonus : 0);
+    const int tiles = leftTiles + e->added >= RackSlots ? RackSlots - e->added : 0;
+    return Score(*e, sum, product, 0, tiles, lettersLeft);
 }
 
 int LineBound::EndingWithin(int pos, int sum, int product, int cross, int tiles,

@@ -79,6 +79,9 @@ private:
         int added = 0, old = 0, bySquare = 0, product = 1, cross = 0;
     };
     static int MostCounted(LetterBits letters, int colourClass);
+    // The furthest end from the empty square pos with the tiles left after
+    // tiles, or null.
+    const End* FurthestEnd(int pos, int tiles);
     void FindEnds(int pos);
     // Every end of a word from pos, by its last square, for EndingWithin.
     void FindReach(int pos);
