@@ -555,15 +555,16 @@ void SearchAnchor(Anchor& a)
         BoundEachLeftPart(a.pos, a.limit, a.leftPartBound);
         if (!MayBeat(*std::max_element(std::begin(a.leftPartBound), std::end(a.leftPartBound))))
             return;
+        if (LeftPartsListed) {
+            SearchLeftParts(a);
+            return;
+        }
         for (int first = 0; first < LeftPartLengths; ++first) {
             int best = -1;
             for (int last = first; last < LeftPartLengths; ++last)
                 LeftPartsBound[first][last] = best = std::max(best, a.leftPartBound[last]);
         }
-        if (LeftPartsListed)
-            SearchLeftParts(a);
-        else
-            LeftPart(a.pos, word, 0, TheSearchGraph.Root(), a.limit);
+        LeftPart(a.pos, word, 0, TheSearchGraph.Root(), a.limit);
         return;
     }
     for (int i = 0; i < a.prefixLength; ++i)
