@@ -81,26 +81,29 @@ public:
 private:
     struct Line {
         bool valid = false;
-        Tile tiles[BoardSpan] = {};        // the line's tiles, then
-        Tile blankLetters[BoardSpan] = {}; // their blanks' letters
-        ZbiorLiter sets[BoardSpan];
+        // The line's playing squares, then: each tile with its blank's letter.
+        std::uint16_t tiles[BoardSize] = {};
+        ZbiorLiter sets[BoardSize];
     };
+
+    // A square's tile and its blank's letter, side by side in Pole.
+    static std::uint16_t TileOf(const Pole& p) { return static_cast<std::uint16_t>(p.tile | p.blankLetter << 8); }
 
     void ComputeLine(bool across, int n)
     {
         Line& line = lines_[across][n];
-        // The line's squares on the board as one array: across sets go down
-        // a column (x = n), down sets along a row (y = n).
-        Pole* const first = across ? &Plansza[n][0] : &Plansza[0][n];
+        // The line's playing squares on the board as one array: across sets
+        // go down a column (x = n), down sets along a row (y = n).
         const int step = across ? 1 : BoardSpan;
+        Pole* const first = (across ? &Plansza[n][0] : &Plansza[0][n]) + step;
         ZbiorLiter Pole::*const set = across ? &Pole::acrossSet : &Pole::downSet;
         bool same = line.valid;
         const Pole* p = first;
-        for (int i = 0; i < BoardSpan && same; ++i, p += step)
-            same = p->tile == line.tiles[i] && p->blankLetter == line.blankLetters[i];
+        for (int i = 0; i < BoardSize && same; ++i, p += step)
+            same = TileOf(*p) == line.tiles[i];
         if (same) {
             Pole* q = first;
-            for (int i = 0; i < BoardSpan; ++i, q += step)
+            for (int i = 0; i < BoardSize; ++i, q += step)
                 q->*set = line.sets[i];
             return;
         }
@@ -108,9 +111,8 @@ private:
             found.SetWord(TheCrossSets.Find(pattern));
         });
         p = first;
-        for (int i = 0; i < BoardSpan; ++i, p += step) {
-            line.tiles[i] = p->tile;
-            line.blankLetters[i] = p->blankLetter;
+        for (int i = 0; i < BoardSize; ++i, p += step) {
+            line.tiles[i] = TileOf(*p);
             line.sets[i] = p->*set;
         }
         line.valid = true;
