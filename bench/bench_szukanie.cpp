@@ -50,19 +50,6 @@ Times Summary(std::vector<double> times)
     return t;
 }
 
-bool SameMove(const BestMove& a, const BestMove& b)
-{
-    if (a.tileCount != b.tileCount || a.rawScore != b.rawScore
-        || a.adjustedScore != b.adjustedScore || a.blankCount != b.blankCount
-        || !std::equal(a.rackAfter, a.rackAfter + LetterIndexCount, b.rackAfter))
-        return false;
-    for (int k = 0; k < a.tileCount; ++k)
-        if (a.squares[k].x != b.squares[k].x || a.squares[k].y != b.squares[k].y
-            || a.letters[k] != b.letters[k])
-            return false;
-    return std::equal(a.blankTiles, a.blankTiles + a.blankCount, b.blankTiles);
-}
-
 // Times search on every position at level; the chosen moves go to moves.
 std::vector<double> TimeSearch(void (*search)(), int level, const std::vector<Position>& positions,
                                std::vector<BestMove>& moves)

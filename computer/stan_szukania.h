@@ -54,6 +54,10 @@ struct BestMove {
     int rackAfter[LetterIndexCount] = {}; // the rack without the move's tiles
 };
 
+// Whether a and b are one move: the same tiles on the same squares, the
+// same blanks, scores and rack left.
+bool SameMove(const BestMove& a, const BestMove& b);
+
 extern StanSzukania Szukanie;
 extern BestMove NajlepszyRuch;
 

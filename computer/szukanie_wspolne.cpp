@@ -11,6 +11,20 @@
 StanSzukania Szukanie;
 BestMove NajlepszyRuch;
 
+bool SameMove(const BestMove& a, const BestMove& b)
+{
+    if (a.tileCount != b.tileCount || a.rawScore != b.rawScore
+        || a.adjustedScore != b.adjustedScore || a.blankCount != b.blankCount
+        || !std::equal(a.rackAfter, a.rackAfter + LetterIndexCount, b.rackAfter)
+        || !std::equal(a.blankTiles, a.blankTiles + a.blankCount, b.blankTiles))
+        return false;
+    for (int k = 0; k < a.tileCount; ++k)
+        if (a.squares[k].x != b.squares[k].x || a.squares[k].y != b.squares[k].y
+            || a.letters[k] != b.letters[k])
+            return false;
+    return true;
+}
+
 Gracz* CurrentPlayer()
 {
     if (!TheGra || TheGra->current < 0 || TheGra->current >= MaxPlayers)

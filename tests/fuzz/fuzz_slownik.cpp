@@ -1,6 +1,7 @@
 // The dictionary loader on any file. A file it takes must be decoded record
 // by record, and its walks, lookups and cross-checks must agree; a search
-// over it must lay only words it holds, scored by the one rule. A file it
+// over it must lay only words it holds, scored by the one rule, and the fast
+// search must choose the reference search's move. A file it
 // refuses must leave the dictionary loaded before exactly as it was.
 #include <algorithm>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "computer/komputer.h"
 #include "computer/stan_szukania.h"
 #include "computer/szukanie.h"
+#include "computer/wzorzec.h"
 #include "model/gra.h"
 #include "model/plansza.h"
 #include "model/slownik.h"
@@ -167,6 +169,25 @@ void SearchAndCheck(Gra& gra, const std::string& rack, int level)
     for (int x = 0; x < BoardSpan; ++x)
         for (int y = 0; y < BoardSpan; ++y)
             before[x][y] = Plansza[x][y].tile;
+
+    // The fast search chooses the reference's move on any graph the loader
+    // takes, cycles and shared lists included; each leaves the board as it
+    // found it once its letters are taken off.
+    if (level >= 3) {
+        const auto takeOff = [&] {
+            for (int k = 0; k < NajlepszyRuch.tileCount; ++k)
+                Plansza[NajlepszyRuch.squares[k].x][NajlepszyRuch.squares[k].y].tile = 0;
+        };
+        reference::FindBestMove();
+        const BestMove expected = NajlepszyRuch;
+        takeOff();
+        FindBestMove();
+        takeOff();
+        FUZZ_CHECK(SameMove(NajlepszyRuch, expected));
+        for (int x = 0; x < BoardSpan; ++x)
+            for (int y = 0; y < BoardSpan; ++y)
+                FUZZ_CHECK(Plansza[x][y].tile == before[x][y]);
+    }
 
     if (player.Ruch() != 0)
         return;
