@@ -416,13 +416,11 @@ void ExtendRight(int pos, char* word, int len, int list, bool endOfWord, bool ex
     const LetterBits allowed = slot.set & Available() & graph.Letters(list);
     if (!allowed)
         return;
-    const int bound = Run.line->EndingWithin(pos, Run.sum, Run.product, Run.cross, Run.tiles,
-                                             Run.lettersOfValue, graph.Longest(list));
-    if (!MayBeat(RankedScore(bound, StartAlongLine())))
-        return;
-    // A letter goes here only when the word can go on after it: into the
-    // tile on the next square, else by ending here or by a letter the next
-    // square admits.
+    // No bound is tried on the way: the anchor's and the left part's have
+    // passed, and one on every square cut too little to pay for itself; a
+    // complete word is still checked before it is laid. A letter goes here
+    // only when the word can go on after it: into the tile on the next
+    // square, else by ending here or by a letter the next square admits.
     const LineSlot& next = Szukanie.line[pos + 1];
     const LetterBits nextLetters =
         next.letter ? Bit(Placeable.index[next.letter]) : next.set & Available();
