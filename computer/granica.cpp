@@ -8,24 +8,6 @@
 #include "model/plansza.h"
 #include "model/punktacja.h"
 
-namespace {
-
-constexpr int LetterValues[4] = {1, 2, 3, 5};
-
-} // namespace
-
-namespace {
-
-// What a tile counts, by its byte: a letter's value, 0 for a blank.
-const std::array<std::int8_t, 256> TileValues = [] {
-    std::array<std::int8_t, 256> values{};
-    for (int c = 0; c < 256; ++c)
-        values[c] = static_cast<std::int8_t>(LetterValue(static_cast<Tile>(c)));
-    return values;
-}();
-
-} // namespace
-
 const std::array<int, LetterIndexCount> IndexValues = [] {
     std::array<int, LetterIndexCount> values{};
     for (int c = 'a'; c <= 'z'; ++c)
@@ -40,9 +22,20 @@ const std::array<LetterBits, MaxLetterValue + 1> ValueLetters = [] {
     return letters;
 }();
 
+namespace {
+
+constexpr int LetterValues[4] = {1, 2, 3, 5};
+
+// What a tile counts, by its byte: a letter's value, 0 for a blank.
+const std::array<std::int8_t, 256> TileValues = [] {
+    std::array<std::int8_t, 256> values{};
+    for (int c = 0; c < 256; ++c)
+        values[c] = static_cast<std::int8_t>(LetterValue(static_cast<Tile>(c)));
+    return values;
+}();
 
 // The most a letter of letters counts on a square of the colour class.
-int LineBound::MostCounted(LetterBits letters, int colourClass)
+int MostCounted(LetterBits letters, int colourClass)
 {
     if (!letters)
         return 0;
@@ -57,6 +50,8 @@ int LineBound::MostCounted(LetterBits letters, int colourClass)
     return most;
 }
 
+} // namespace
+
 void LineBound::Prepare(bool across, int n, const RackBound& rack)
 {
     across_ = across;
@@ -69,8 +64,10 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
     std::fill(std::begin(reachFound_), std::end(reachFound_), false);
     // A step along the line and one across it, on the board as one array.
     const int along = across ? BoardSpan : 1, side = across ? 1 : BoardSpan;
-    const Pole* p = across ? &Plansza[0][n] : &Plansza[n][0];
-    for (int pos = 0; pos < BoardSpan; ++pos, p += along) {
+    // The border squares: empty, and no tile can go there.
+    squares_[0] = squares_[BoardSpan - 1] = SquareBound{};
+    const Pole* p = (across ? &Plansza[0][n] : &Plansza[n][0]) + along;
+    for (int pos = 1; pos <= BoardSize; ++pos, p += along) {
         const LineSlot& slot = Szukanie.line[pos];
         SquareBound& b = squares_[pos];
         b = SquareBound{};
@@ -80,13 +77,13 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
             b.value = TileValues[p->tile];
             continue;
         }
+        // A square no rack tile can go on counts for nothing.
         b.fillable = (slot.set & rack.available) != 0;
-        b.value = MostCounted(rack.letters & slot.set, b.colourClass);
-        if (b.fillable && b.colourClass > 0 && b.colourClass <= MaxLetterValue)
-            tileCount_[b.colourClass] = CountedValue(b.colourClass, b.colourClass);
-        // The border squares hold no tile, so neither walk leaves the board.
-        if (pos == 0 || pos == BoardSpan - 1)
+        if (!b.fillable)
             continue;
+        b.value = MostCounted(rack.letters & slot.set, b.colourClass);
+        if (b.colourClass > 0 && b.colourClass <= MaxLetterValue)
+            tileCount_[b.colourClass] = CountedValue(b.colourClass, b.colourClass);
         for (const Pole* c = p - side; c->tile; c -= side)
             b.crossSum += TileValues[c->tile];
         for (const Pole* c = p + side; c->tile; c += side)

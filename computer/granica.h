@@ -78,7 +78,6 @@ private:
         bool valid = false;
         int added = 0, old = 0, bySquare = 0, product = 1, cross = 0;
     };
-    static int MostCounted(LetterBits letters, int colourClass);
     // The furthest end from the empty square pos with the tiles left after
     // tiles, or null.
     const End* FurthestEnd(int pos, int tiles);
