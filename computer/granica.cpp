@@ -126,17 +126,17 @@ void LineBound::Walk(int pos, Visit visit) const
 
 void LineBound::FindEnds(int pos)
 {
-    End furthest[RackSlots + 1];
+    // The furthest end of each number of tiles, then of at most k tiles.
+    End* ends = ends_[pos];
+    for (int k = 0; k <= RackSlots; ++k)
+        ends[k].valid = false;
     Walk(pos, [&](int, const End& at) {
         if (at.valid)
-            furthest[at.added] = at;
+            ends[at.added] = at;
     });
-    End best;
-    for (int k = 0; k <= RackSlots; ++k) {
-        if (furthest[k].valid)
-            best = furthest[k];
-        ends_[pos][k] = best;
-    }
+    for (int k = 1; k <= RackSlots; ++k)
+        if (!ends[k].valid)
+            ends[k] = ends[k - 1];
     endsFound_[pos] = true;
 }
 
