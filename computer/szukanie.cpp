@@ -528,12 +528,15 @@ void SearchLeftParts(const Anchor& a)
             // As GoesThrough, from the entry's own copy of its list's letters.
             if (!(e.letters & at.set & e.available) || (AfterAnchor && !(e.then & AfterAnchor)))
                 continue;
+            // The left part lies on free squares: scored tile by tile.
             bool blank[RackSlots - 1];
+            Run.sum = Run.cross = Run.tiles = 0;
+            Run.product = 1;
             for (int i = 0; i < n; ++i) {
                 blank[i] = TakeTile(e.index[i], i);
                 word[i] = static_cast<char>(TheSearchGraph.Letter(e.index[i]));
+                ScoreNewTile(a.pos - n + i, e.index[i], blank[i]);
             }
-            ScoreWordStart(n);
             ExtendRight(a.pos, word, n, e.list, false, false);
             for (int i = n - 1; i >= 0; --i)
                 GiveTileBack(e.index[i], blank[i]);
