@@ -30,7 +30,11 @@ private:
     }
 };
 
+// The risk scan covers five squares each way; PremiumRiskFactor is 1 beyond
+// three, so the squares past that never change the factor and are not read.
 constexpr int RiskReach = 5;
+constexpr int FactorReach = 3;
+constexpr int ScanReach = RiskReach < FactorReach ? RiskReach : FactorReach;
 
 } // namespace
 
@@ -49,7 +53,7 @@ int ScoreCandidateMove()
 double PremiumRiskFactor(int multiplier, int distance)
 {
     static const double factors[2][3] = {{1.18, 1.16, 1.12}, {1.33, 1.27, 1.19}};
-    if ((multiplier != 2 && multiplier != 3) || distance < 1 || distance > 3)
+    if ((multiplier != 2 && multiplier != 3) || distance < 1 || distance > FactorReach)
         return 1.0;
     return factors[multiplier - 2][distance - 1];
 }
@@ -58,7 +62,7 @@ double RiskFactorAt(bool across, int x, int y)
 {
     double factor = 1.0;
     const int along = across ? y : x;
-    for (int d = 1; d <= RiskReach; ++d)
+    for (int d = 1; d <= ScanReach; ++d)
         for (const int c : {along - d, along + d}) {
             if (c < 1 || c > BoardSize)
                 continue;
