@@ -15,6 +15,19 @@
 
 using namespace search_detail;
 
+// The search's own functions use the processor's bit count instruction
+// (every list step counts the bits of a letter mask); FindBestMove runs them
+// only on a processor that has it, and the reference search elsewhere.
+#if defined(__x86_64__) || defined(__i386__)
+#define ZK_BIT_COUNT_TARGET 1
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("popcnt"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("popcnt")
+#endif
+#endif
+
 namespace {
 
 // The cross-check sets of the latest patterns: a pattern's set depends
@@ -595,12 +608,34 @@ void SearchBestFirst()
 
 } // namespace
 
+#ifdef ZK_BIT_COUNT_TARGET
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+#endif
+
+namespace {
+
+bool HasBitCount()
+{
+#ifdef ZK_BIT_COUNT_TARGET
+    return __builtin_cpu_supports("popcnt");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
 bool LastSearchListedLeftParts() { return LeftPartsListed; }
 
 void FindBestMove()
 {
     const Gracz* player = CurrentPlayer();
-    if (player && (player->Poziom == 1 || player->Poziom == 2)) {
+    static const bool bitCount = HasBitCount();
+    if (!bitCount || (player && (player->Poziom == 1 || player->Poziom == 2))) {
         reference::FindBestMove();
         return;
     }
