@@ -1,6 +1,5 @@
 #include "computer/ocena.h"
 
-#include <initializer_list>
 
 #include "computer/stan_szukania.h"
 #include "model/plansza.h"
@@ -62,17 +61,23 @@ double RiskFactorAt(bool across, int x, int y)
 {
     double factor = 1.0;
     const int along = across ? y : x;
-    for (int d = 1; d <= ScanReach; ++d)
-        for (const int c : {along - d, along + d}) {
-            if (c < 1 || c > BoardSize)
-                continue;
-            const Pole& p = across ? Plansza[x][c] : Plansza[c][y];
-            if (p.tile || p.wordMultiplier <= 1)
-                continue;
+    // The scanned squares on the board as one array: across, the column
+    // through (x, y); down, its row.
+    const Pole* const start = &Plansza[x][y];
+    const int step = across ? 1 : BoardSpan;
+    const auto scan = [&](const Pole& p, int d) {
+        if (!p.tile && p.wordMultiplier > 1) {
             const double f = PremiumRiskFactor(p.wordMultiplier, d);
             if (f > factor)
                 factor = f;
         }
+    };
+    for (int d = 1; d <= ScanReach; ++d) {
+        if (along - d >= 1)
+            scan(start[-d * step], d);
+        if (along + d <= BoardSize)
+            scan(start[d * step], d);
+    }
     return factor;
 }
 
