@@ -1,6 +1,5 @@
 #include "computer/ocena.h"
 
-
 #include "computer/stan_szukania.h"
 #include "model/plansza.h"
 #include "model/punktacja.h"
