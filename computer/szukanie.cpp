@@ -266,32 +266,37 @@ int BoundAllLeftParts(int pos, int limit)
     return line.EndingAfterLeftParts(pos, sum, product, longest, Run.rack.lettersOfValue);
 }
 
-bool HasAnchor(bool across, int n)
+// The anchors of every line as bit masks: bit pos of entry [across][n] for
+// the anchor at position pos of row n (across) or column n.
+void FindAnchorLines(std::uint16_t (&lines)[2][BoardSpan])
 {
-    for (int i = 1; i <= BoardSize; ++i)
-        if ((across ? Plansza[i][n] : Plansza[n][i]).anchor)
-            return true;
-    return false;
+    for (auto& direction : lines)
+        std::fill(std::begin(direction), std::end(direction), 0);
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            if (Plansza[x][y].anchor) {
+                lines[1][y] |= static_cast<std::uint16_t>(1u << x);
+                lines[0][x] |= static_cast<std::uint16_t>(1u << y);
+            }
 }
 
-// Prepares every line with an anchor and lists its anchors with their
-// bounds, best first; of equal bounds the first in the reference's order.
 void CollectAnchors()
 {
     AnchorCount = 0;
     ClearOrder();
+    std::uint16_t anchorLines[2][BoardSpan];
+    FindAnchorLines(anchorLines);
     int rank = 0;
     for (const int across : {1, 0}) {
         Szukanie.across = static_cast<std::uint8_t>(across);
         for (int n = 1; n <= BoardSize; ++n, rank += BoardSize) {
-            if (!HasAnchor(across, n))
+            if (!anchorLines[across][n])
                 continue;
             FillLine(n, Lines.bounds[across][n]);
             std::copy(std::begin(Szukanie.line), std::end(Szukanie.line),
                       Lines.slots[across][n]);
-            for (int pos = 1; pos <= BoardSize; ++pos) {
-                if (!Szukanie.line[pos].anchor)
-                    continue;
+            for (unsigned m = anchorLines[across][n]; m; m &= m - 1) {
+                const int pos = __builtin_ctz(m);
                 Anchor& a = Anchors[AnchorCount];
                 a.rank = rank + pos - 1;
                 a.across = static_cast<std::uint8_t>(across);
