@@ -37,17 +37,43 @@ const std::array<std::int8_t, 256> TileValues = [] {
 // The most a letter of letters counts on a square of the colour class.
 int MostCounted(LetterBits letters, int colourClass)
 {
-    if (!letters)
-        return 0;
     int most = 0;
-    for (int v = MaxLetterValue; v > 0; --v)
-        if (letters & ValueLetters[v]) {
-            most = v;
+    for (int k = 3; k >= 0; --k)
+        if (letters & ValueLetters[LetterValues[k]]) {
+            most = LetterValues[k];
             break;
         }
     if (colourClass > 0 && colourClass <= MaxLetterValue && (letters & ValueLetters[colourClass]))
         most = std::max(most, CountedValue(colourClass, colourClass));
     return most;
+}
+
+// The letter values by what a tile of each counts at most on a line, highest
+// first, equal counts in value order, for each set of values (bit k: value
+// LetterValues[k]) that the line's colour squares triple.
+const std::array<std::array<int, 4>, 16> ValueOrders = [] {
+    std::array<std::array<int, 4>, 16> orders{};
+    for (int tripled = 0; tripled < 16; ++tripled) {
+        std::array<int, 4>& order = orders[tripled];
+        int count[4];
+        for (int k = 0; k < 4; ++k) {
+            order[k] = k;
+            count[k] = LetterValues[k] * (tripled >> k & 1 ? 3 : 1);
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return count[a] > count[b]; });
+        for (int& k : order)
+            k = LetterValues[k];
+    }
+    return orders;
+}();
+
+// The bit of value v in a ValueOrders index (0 for a value outside it).
+int TripledBit(int v)
+{
+    for (int k = 0; k < 4; ++k)
+        if (LetterValues[k] == v)
+            return 1 << k;
+    return 0;
 }
 
 } // namespace
@@ -67,12 +93,14 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
     // The border squares: empty, and no tile can go there.
     squares_[0] = squares_[BoardSpan - 1] = SquareBound{};
     const Pole* p = (across ? &Plansza[0][n] : &Plansza[n][0]) + along;
+    int tripled = 0; // the values the line's fillable colour squares triple
     for (int pos = 1; pos <= BoardSize; ++pos, p += along) {
         const LineSlot& slot = Szukanie.line[pos];
         SquareBound& b = squares_[pos];
-        b = SquareBound{};
         b.colourClass = p->colourClass;
         b.wordMultiplier = p->wordMultiplier;
+        b.value = b.cross = b.crossSum = 0;
+        b.crossWord = b.fillable = false;
         if (slot.letter) {
             b.value = TileValues[p->tile];
             continue;
@@ -82,8 +110,10 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
         if (!b.fillable)
             continue;
         b.value = MostCounted(rack.letters & slot.set, b.colourClass);
-        if (b.colourClass > 0 && b.colourClass <= MaxLetterValue)
+        if (b.colourClass > 0 && b.colourClass <= MaxLetterValue) {
             tileCount_[b.colourClass] = CountedValue(b.colourClass, b.colourClass);
+            tripled |= TripledBit(b.colourClass);
+        }
         for (const Pole* c = p - side; c->tile; c -= side)
             b.crossSum += TileValues[c->tile];
         for (const Pole* c = p + side; c->tile; c += side)
@@ -92,12 +122,7 @@ void LineBound::Prepare(bool across, int n, const RackBound& rack)
         if (b.crossWord)
             b.cross = (b.crossSum + b.value) * b.wordMultiplier;
     }
-    // Highest count first, equal counts in value order: an insertion sort,
-    // stable and without the buffer a library stable sort may allocate.
-    std::copy(std::begin(LetterValues), std::end(LetterValues), valueOrder_);
-    for (int i = 1; i < 4; ++i)
-        for (int j = i; j > 0 && tileCount_[valueOrder_[j]] > tileCount_[valueOrder_[j - 1]]; --j)
-            std::swap(valueOrder_[j], valueOrder_[j - 1]);
+    std::copy(ValueOrders[tripled].begin(), ValueOrders[tripled].end(), valueOrder_);
 }
 
 template <class Visit>
