@@ -75,63 +75,58 @@ CrossSetCache TheCrossSets;
 // get the sets kept from before.
 class CrossSetLines {
 public:
-    void Clear()
-    {
-        for (auto& direction : lines_)
-            for (Line& line : direction)
-                line.valid = false;
-    }
+    void Clear() { known_ = false; }
 
     // Fills the sets of every playing square on Plansza (the search reads
     // no border square's).
     void Compute()
     {
+        // The lines holding a square whose tile changed since the sets
+        // were made: its column's across sets and its row's down sets.
+        bool changed[2][BoardSpan] = {};
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y) {
+                const std::uint16_t tile = TileOf(Plansza[x][y]);
+                if (known_ && tile == tiles_[x][y])
+                    continue;
+                tiles_[x][y] = tile;
+                changed[1][x] = changed[0][y] = true;
+            }
         for (const bool across : {true, false})
             for (int n = 1; n <= BoardSize; ++n)
-                ComputeLine(across, n);
+                ComputeLine(across, n, !known_ || changed[across][n]);
+        known_ = true;
     }
 
 private:
-    struct Line {
-        bool valid = false;
-        // The line's playing squares, then: each tile with its blank's letter.
-        std::uint16_t tiles[BoardSize] = {};
-        ZbiorLiter sets[BoardSize];
-    };
-
-    // A square's tile and its blank's letter, side by side in Pole.
+    // A square's tile and its blank's letter.
     static std::uint16_t TileOf(const Pole& p) { return static_cast<std::uint16_t>(p.tile | p.blankLetter << 8); }
 
-    void ComputeLine(bool across, int n)
+    void ComputeLine(bool across, int n, bool changed)
     {
-        Line& line = lines_[across][n];
+        ZbiorLiter* const sets = sets_[across][n];
         // The line's playing squares on the board as one array: across sets
         // go down a column (x = n), down sets along a row (y = n).
         const int step = across ? 1 : BoardSpan;
         Pole* const first = (across ? &Plansza[n][0] : &Plansza[0][n]) + step;
         ZbiorLiter Pole::*const set = across ? &Pole::acrossSet : &Pole::downSet;
-        bool same = line.valid;
-        const Pole* p = first;
-        for (int i = 0; i < BoardSize && same; ++i, p += step)
-            same = TileOf(*p) == line.tiles[i];
-        if (same) {
-            Pole* q = first;
-            for (int i = 0; i < BoardSize; ++i, q += step)
-                q->*set = line.sets[i];
+        if (changed) {
+            ComputeLineCrossSets(across, n, [](const char* pattern, ZbiorLiter& found) {
+                found.SetWord(TheCrossSets.Find(pattern));
+            });
+            const Pole* p = first;
+            for (int i = 0; i < BoardSize; ++i, p += step)
+                sets[i] = p->*set;
             return;
         }
-        ComputeLineCrossSets(across, n, [](const char* pattern, ZbiorLiter& found) {
-            found.SetWord(TheCrossSets.Find(pattern));
-        });
-        p = first;
-        for (int i = 0; i < BoardSize; ++i, p += step) {
-            line.tiles[i] = TileOf(*p);
-            line.sets[i] = p->*set;
-        }
-        line.valid = true;
+        Pole* q = first;
+        for (int i = 0; i < BoardSize; ++i, q += step)
+            q->*set = sets[i];
     }
 
-    Line lines_[2][BoardSpan]; // [across][column or row]
+    bool known_ = false;                          // tiles_ and sets_ are those of the board
+    std::uint16_t tiles_[BoardSpan][BoardSpan] = {}; // each square's tile when its sets were made
+    ZbiorLiter sets_[2][BoardSpan][BoardSize];    // [across][column or row][playing square]
 };
 CrossSetLines TheCrossSetLines;
 
