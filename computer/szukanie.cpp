@@ -474,6 +474,7 @@ constexpr int MaxLeftParts = 4096;
 LeftPartEntry LeftParts[MaxLeftParts];
 int LeftPartsOfLength[LeftPartLengths + 1]; // entry n: the first of length n
 bool LeftPartsListed = false;
+LeftPartEntry UnsortedLeftParts[MaxLeftParts]; // as listed, before ordering by length
 
 // Lists the left parts that go on from list after the len letters of e;
 // false when they do not fit.
@@ -487,7 +488,7 @@ bool ListLeftParts(LeftPartEntry& e, int list, int len, int longest, int& count)
     e.available = Available();
     e.list = list;
     e.length = static_cast<std::uint8_t>(len);
-    LeftParts[count++] = e;
+    UnsortedLeftParts[count++] = e;
     if (len == longest)
         return true;
     for (LetterBits m = graph.Letters(list) & Available(); m; m &= m - 1) {
@@ -508,14 +509,13 @@ bool ListLeftParts(LeftPartEntry& e, int list, int len, int longest, int& count)
 // Lists the rack's left parts in LeftParts, shortest first.
 void ListLeftParts()
 {
-    static LeftPartEntry unsorted[MaxLeftParts];
+    const LeftPartEntry* const unsorted = UnsortedLeftParts;
     LeftPartEntry e;
     int count = 0;
     const int longest = std::min(Run.rack.tiles - 1, RackSlots - 1);
     LeftPartsListed = longest >= 0 && ListLeftParts(e, TheSearchGraph.Root(), 0, longest, count);
     if (!LeftPartsListed)
         return;
-    std::copy(LeftParts, LeftParts + count, unsorted);
     int counts[LeftPartLengths + 1] = {};
     for (int k = 0; k < count; ++k)
         ++counts[unsorted[k].length + 1];
