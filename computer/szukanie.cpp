@@ -262,17 +262,25 @@ int BoundAllLeftParts(int pos, int limit)
 }
 
 // The anchors of every line as bit masks: bit pos of entry [across][n] for
-// the anchor at position pos of row n (across) or column n.
+// the anchor at position pos of row n (across) or column n. An anchor whose
+// set along the line holds no letter the rack can supply takes no tile, so
+// no word goes through it: it is left out, and a line left without anchors
+// is not prepared.
 void FindAnchorLines(std::uint16_t (&lines)[2][BoardSpan])
 {
     for (auto& direction : lines)
         std::fill(std::begin(direction), std::end(direction), 0);
+    const LetterBits rack = Run.rack.available;
     for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            if (Plansza[x][y].anchor) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            const Pole& p = Plansza[x][y];
+            if (!p.anchor)
+                continue;
+            if (p.acrossSet.Word() & rack)
                 lines[1][y] |= static_cast<std::uint16_t>(1u << x);
+            if (p.downSet.Word() & rack)
                 lines[0][x] |= static_cast<std::uint16_t>(1u << y);
-            }
+        }
 }
 
 void CollectAnchors()
