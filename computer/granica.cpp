@@ -60,7 +60,11 @@ const std::array<std::array<int, 4>, 16> ValueOrders = [] {
             order[k] = k;
             count[k] = LetterValues[k] * (tripled >> k & 1 ? 3 : 1);
         }
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return count[a] > count[b]; });
+        // An insertion sort: stable, and without the buffer a library
+        // stable sort may allocate.
+        for (int i = 1; i < 4; ++i)
+            for (int j = i; j > 0 && count[order[j]] > count[order[j - 1]]; --j)
+                std::swap(order[j], order[j - 1]);
         for (int& k : order)
             k = LetterValues[k];
     }
