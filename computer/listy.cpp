@@ -10,8 +10,9 @@ SearchGraph TheSearchGraph;
 
 namespace {
 
-// The copy's bound: the Polish default takes about 0.5 million words.
-constexpr std::size_t MaxWords = std::size_t{1} << 22;
+// The copy's bound, 8 MB: the Polish default takes about 0.5 million words,
+// and a graph of the loader's largest size built like it about as many again.
+constexpr std::size_t MaxWords = std::size_t{1} << 21;
 
 // What the copy needs of a node of the loaded graph.
 struct Source {

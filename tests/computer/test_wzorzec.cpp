@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/samogra.h"
+#include "computer/listy.h"
 #include "computer/szukanie.h"
 #include "computer/wzorzec.h"
 #include "model/slownik.h"
@@ -167,6 +168,7 @@ TEST_F(SameAsReference, OnSelfPlayPositions)
         const std::vector<Position> positions = PlaySelfPlayGames(4, 2, 4, seed);
         for (std::size_t n = 0; n < positions.size(); ++n)
             Compare(positions[n], "seed " + std::to_string(seed) + " position " + std::to_string(n));
+        EXPECT_TRUE(TheSearchGraph.Ready()); // the search's own path, not the reference's
     }
     EXPECT_GE(found, 1000);
     EXPECT_GE(blanksPlayed, 20);
@@ -233,7 +235,41 @@ TEST_F(SameAsReference, OnAGraphWhoseListsRunAgainstLetterOrder)
         position.rack = RandomRack(rng, n % 3);
         Compare(position, "board " + std::to_string(n));
     }
+    EXPECT_TRUE(TheSearchGraph.Ready());
     EXPECT_GE(found, 500);
+}
+
+// A graph whose lists are entered at every sibling: list k's letters lead
+// into list k + 1 at their own place in it, so every tail of a list is a list
+// of its own. Its letter-indexed copy would pass the copy's size bound; the
+// search then runs the reference search, with the same moves.
+TEST_F(SameAsReference, OnAGraphTooWideForTheSearchCopy)
+{
+    constexpr int Letters = 26, Lists = 6000;
+    std::vector<std::uint8_t> records(DictionaryRecordBytes, 0); // node 0
+    for (int list = 0; list < Lists; ++list)
+        for (int k = 0; k < Letters; ++k) {
+            std::uint8_t r[DictionaryRecordBytes] = {};
+            const bool last = list + 1 == Lists;
+            PutChildIndex(last ? 0 : 1 + (list + 1) * Letters + k, r);
+            r[4] = static_cast<std::uint8_t>(LetterIndex(static_cast<Tile>('a' + k))
+                                             + (k + 1 == Letters ? 30 : 0) + 60);
+            records.insert(records.end(), r, r + DictionaryRecordBytes);
+        }
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("wide.slo", records).c_str()), 0);
+    std::mt19937 rng(41);
+    ClearBoard();
+    for (int n = 0; n < 20; ++n) {
+        Position position;
+        position.firstMove = n == 0;
+        for (int k = 0; k < 5 && n > 0; ++k)
+            position.tiles[1 + rng() % BoardSize][1 + rng() % BoardSize] =
+                static_cast<Tile>('a' + rng() % Letters);
+        position.rack = RandomRack(rng, n % 3);
+        Compare(position, "board " + std::to_string(n));
+        ASSERT_FALSE(TheSearchGraph.Ready());
+    }
+    EXPECT_GE(found, 60);
 }
 
 // A damaged dictionary whose lists lead back into the top-level list (words
