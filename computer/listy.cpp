@@ -1,7 +1,6 @@
 #include "computer/listy.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "model/litery.h"
 #include "model/plansza.h"
@@ -180,20 +179,18 @@ bool SearchGraph::Walk(int list, const std::uint8_t* s, int n, std::uint32_t& en
 void SearchGraph::CrossCheck(const char* pattern, ZbiorLiter& set) const
 {
     set.Clear();
-    const char* gap = std::strchr(pattern, '?');
-    if (!gap)
+    CrossPattern p;
+    if (!SplitCrossPattern(pattern, p))
         return;
-    const auto* s = reinterpret_cast<const std::uint8_t*>(pattern);
-    const int prefixLength = static_cast<int>(gap - pattern);
     int list = root_;
     std::uint32_t entry = 0;
-    if (prefixLength > 0) {
-        if (!Walk(list, s, prefixLength, entry))
+    if (p.prefixLength > 0) {
+        if (!Walk(list, p.prefix, p.prefixLength, entry))
             return;
         list = Child(entry);
     }
-    const auto* suffix = reinterpret_cast<const std::uint8_t*>(gap + 1);
-    const int suffixLength = static_cast<int>(std::strlen(gap + 1));
+    const std::uint8_t* const suffix = p.suffix;
+    const int suffixLength = p.suffixLength;
     const std::uint32_t first = suffixLength ? std::uint32_t{1} << LetterIndex(suffix[0]) : 0;
     for (std::uint32_t m = Letters(list); m; m &= m - 1) {
         const int index = __builtin_ctz(m);

@@ -64,10 +64,10 @@ struct SearchRun {
     // the best move's anchor: of equal scores the lower rank wins. Both stay
     // 0 in the reference search, where a tie never replaces the best.
     int rank = 0, bestRank = 0;
-    // Set while the current anchor's candidates come in another order than
-    // the reference's: a tie with a best move of the same anchor then goes to
-    // the candidate the reference meets first, by their OrderKeys. anchor is
-    // the anchor's position along the line.
+    // Set while a search meets an anchor's candidates in another order than
+    // the reference (the fast search, throughout): a tie with a best move of
+    // the same anchor then goes to the candidate the reference meets first,
+    // by their OrderKeys. anchor is the anchor's position along the line.
     bool keyed = false;
     int anchor = 0;
     OrderKey bestKey;

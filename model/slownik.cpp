@@ -191,26 +191,36 @@ bool Slownik::IsWord(const char* word)
     return node > 0 && word[matched] == 0 && nodes[node].endOfWord;
 }
 
+bool SplitCrossPattern(const char* pattern, CrossPattern& split)
+{
+    const char* gap = std::strchr(pattern, '?');
+    if (!gap)
+        return false;
+    split.prefix = reinterpret_cast<const std::uint8_t*>(pattern);
+    split.prefixLength = static_cast<int>(gap - pattern);
+    split.suffix = reinterpret_cast<const std::uint8_t*>(gap + 1);
+    split.suffixLength = static_cast<int>(std::strlen(gap + 1));
+    return true;
+}
+
 void Slownik::CrossCheck(const char* pattern, ZbiorLiter& set)
 {
     set.Clear();
-    const char* gap = std::strchr(pattern, '?');
-    if (!gap)
+    CrossPattern p;
+    if (!SplitCrossPattern(pattern, p))
         return;
-    const auto* s = reinterpret_cast<const std::uint8_t*>(pattern);
-    const int prefixLength = static_cast<int>(gap - pattern);
     int list = TopLevelList;
-    if (prefixLength > 0) {
+    if (p.prefixLength > 0) {
         int matched = 0;
-        const int node = Walk(TopLevelList, s, prefixLength, matched);
-        if (matched < prefixLength)
+        const int node = Walk(TopLevelList, p.prefix, p.prefixLength, matched);
+        if (matched < p.prefixLength)
             return;
         list = nodes[node].firstChild;
         if (list <= 0)
             return;
     }
-    const auto* suffix = reinterpret_cast<const std::uint8_t*>(gap + 1);
-    const int suffixLength = static_cast<int>(std::strlen(gap + 1));
+    const std::uint8_t* const suffix = p.suffix;
+    const int suffixLength = p.suffixLength;
     for (int c = list; c > 0 && c < limit; ++c) {
         const Wezel& candidate = nodes[c];
         bool fits;

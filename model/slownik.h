@@ -29,6 +29,16 @@ extern char* DictionaryPath;
 // The kind of file a dictionary is, in the messages about one.
 extern const char DictionaryKind[];
 
+// A cross-check pattern, prefix '?' suffix, split at its '?'.
+struct CrossPattern {
+    const std::uint8_t* prefix = nullptr;
+    int prefixLength = 0;
+    const std::uint8_t* suffix = nullptr;
+    int suffixLength = 0;
+};
+// Splits pattern at its first '?'; false when it has none.
+bool SplitCrossPattern(const char* pattern, CrossPattern& split);
+
 class Slownik {
 public:
     // Loads the file named by DictionaryPath. 0 on success; 1 when the file
