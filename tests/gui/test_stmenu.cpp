@@ -29,23 +29,11 @@
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
+#include "tests/gui/fake_clock.h"
 #include "tests/gui/gui_support.h"
 #include "tools/kompilator.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
-
-// The game seeds its draws from the clock; this binary is linked with
-// --wrap=time, so a test can choose the clock and with it the deal.
-std::time_t FakeClock = 0;
-extern "C" std::time_t __real_time(std::time_t* t);
-extern "C" std::time_t __wrap_time(std::time_t* t)
-{
-    if (!FakeClock)
-        return __real_time(t);
-    if (t)
-        *t = FakeClock;
-    return FakeClock;
-}
 
 namespace {
 
@@ -830,9 +818,10 @@ TEST_F(StartWindow, StartWithAComputerFirstShowsItsMoveAccepted)
     // Clocks whose deal lets the human start change nothing on the board.
     bool computerFirst = false;
     for (std::time_t clock = 1; clock < 64 && !computerFirst; ++clock) {
-        FakeClock = clock;
-        Click(m, ID_START);
-        FakeClock = 0;
+        {
+            ClockAt at(clock);
+            Click(m, ID_START);
+        }
         ASSERT_NE(TheGra, nullptr);
         int onBoard = 0;
         for (int y = 1; y <= BoardSize; ++y)
