@@ -15,7 +15,9 @@ std::string SettingsReadParagraph(const FileFault& fault, bool read)
 {
     std::string outcome =
         read ? "The seats start as at a first start." : "The built-in settings are used.";
-    if (RefusedSettingsFile(fault.file))
+    // A refused file is kept beside only if a save is to replace it; the
+    // data folder's file under a per-user one is never written.
+    if (RefusedSettingsFile(fault.file) && SettingsSaveReplaces(fault.file))
         outcome += " The file is kept as " + fault.file + RefusedSettingsSuffix
                    + " when the settings are next saved.";
     return FaultParagraph(fault, outcome);

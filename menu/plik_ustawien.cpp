@@ -108,6 +108,15 @@ std::string FollowLinks(std::string path)
     return path;
 }
 
+} // namespace
+
+bool SettingsSaveReplaces(const std::string& real)
+{
+    return FollowLinks(WrittenFileTarget(SettingsFilePath)) == FollowLinks(real);
+}
+
+namespace {
+
 int RefuseWrite(FileFault* fault, const std::string& real, const char* what)
 {
     return RefuseFile(fault, SettingsKind, real,

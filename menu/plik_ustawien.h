@@ -28,6 +28,9 @@ std::string SettingsRecordFault(const SettingsBytes& bytes, std::size_t length);
 // Whether the regular file at the real path real is a settings file with
 // such a fault: one that WriteSettingsFile keeps beside before replacing it.
 bool RefusedSettingsFile(const std::string& real);
+// Whether saving the settings writes over the file at the real path real
+// (not so for the data folder's file when a per-user file is written).
+bool SettingsSaveReplaces(const std::string& real);
 
 // Reads a settings file into record: 0 when read; 1 when it cannot be opened
 // or is shorter than the record, and record stays as it was. A file with a

@@ -69,11 +69,14 @@ PomocFrame::PomocFrame(const wxString& title, const wxPoint& pos, const wxSize& 
     view = new mlHtml(this);
     // Without this the toolkit's MIME database makes a local .htm plain text.
     wxSystemOptions::SetOption("filesys.no-mimetypesmanager", 1);
-    if (!view->LoadPage(WxRealPath(HelpPagePath))) {
-        const std::string real = RealPath(HelpPagePath);
+    const std::string real = RealPath(HelpPagePath);
+    // Only a file is handed to the viewer, which would wait on a named pipe.
+    std::string what = access(real.c_str(), F_OK) != 0 ? "no such file" : NotARegularFile(real);
+    if (what.empty() && !view->LoadPage(WxRealPath(HelpPagePath)))
+        what = "it can't be shown";
+    if (!what.empty()) {
         FileFault fault;
-        RefuseFile(&fault, "help page", real,
-                   access(real.c_str(), F_OK) == 0 ? "it can't be shown" : "no such file");
+        RefuseFile(&fault, "help page", real, what);
         TellPlayer({FaultParagraph(fault, "The help window stays empty.")});
     }
     view->SetBorders(2);

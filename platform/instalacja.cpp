@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +62,26 @@ const std::string& DataFolder()
 
 void ResetDataFolder() { cachedFolder.clear(); }
 
+namespace {
+
+// Why a file of this kind is no regular file; empty when it is one.
+std::string KindFault(const struct stat& st)
+{
+    return S_ISREG(st.st_mode) ? std::string()
+           : S_ISDIR(st.st_mode) ? "it is a folder"
+                                 : "it is not a regular file";
+}
+
+} // namespace
+
+std::string NotARegularFile(const std::string& path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return std::string("can't open it: ") + std::strerror(errno);
+    return KindFault(st);
+}
+
 std::string RealPath(const char* logical)
 {
     if (std::strncmp(logical, InstallFolder, InstallFolderLength) != 0)
@@ -68,12 +89,48 @@ std::string RealPath(const char* logical)
     return DataFolder() + "/" + (logical + InstallFolderLength);
 }
 
+namespace {
+
+// path as the file system resolves it ("..", "." and links gone); empty when
+// it does not exist.
+std::string Canonical(const std::string& path)
+{
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return std::string();
+    std::string canonical(resolved);
+    std::free(resolved);
+    return canonical;
+}
+
+// The part of path after folder and a slash; false when path is not inside.
+bool Inside(const std::string& path, const std::string& folder, std::string& rest)
+{
+    if (folder.empty() || path.size() <= folder.size() + 1
+        || path.compare(0, folder.size(), folder) != 0 || path[folder.size()] != '/')
+        return false;
+    rest = path.substr(folder.size() + 1);
+    return true;
+}
+
+} // namespace
+
 std::string LogicalPath(const std::string& real)
 {
-    const std::string& folder = DataFolder();
-    if (real.size() > folder.size() && real.compare(0, folder.size(), folder) == 0
-        && real[folder.size()] == '/')
-        return InstallFolder + real.substr(folder.size() + 1);
+    std::string rest;
+    if (Inside(real, DataFolder(), rest))
+        return InstallFolder + rest;
+    // A file dialog names a file by its resolved path, while the data folder
+    // may be spelled with "..", "." or a link (an install finds it as
+    // bin/../share/...): compare the folders as the file system resolves
+    // them. The file's own name is kept, a link or not.
+    const std::string::size_type slash = real.rfind('/');
+    if (slash == std::string::npos || slash + 1 == real.size())
+        return real;
+    const std::string folder = Canonical(DataFolder());
+    const std::string parent = Canonical(slash == 0 ? "/" : real.substr(0, slash));
+    if (!parent.empty() && Inside(parent + real.substr(slash), folder, rest))
+        return InstallFolder + rest;
     return real;
 }
 
@@ -89,11 +146,36 @@ int RefuseFile(FileFault* fault, const char* kind, const std::string& file,
     return 1;
 }
 
+namespace {
+
+// fopen for reading that does not wait on a named pipe or a device: the file
+// is opened without blocking, and the caller's check of its kind refuses
+// anything but a regular file.
+std::FILE* OpenForReading(const std::string& path, const char* mode)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags != -1)
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    std::FILE* f = fdopen(fd, mode);
+    if (!f) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+    }
+    return f;
+}
+
+} // namespace
+
 std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind,
                         FileFault* fault)
 {
     const std::string real = RealPath(logical);
-    std::FILE* f = std::fopen(real.c_str(), mode);
+    const bool reading = mode[0] == 'r' && !std::strchr(mode, '+');
+    std::FILE* f = reading ? OpenForReading(real, mode) : std::fopen(real.c_str(), mode);
     if (!f) {
         const int error = errno;
         RefuseFile(fault, kind, real, std::string("can't open it: ") + std::strerror(error),
@@ -103,8 +185,7 @@ std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind,
     struct stat st = {};
     if (mode[0] == 'r' && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
         std::fclose(f);
-        RefuseFile(fault, kind, real,
-                   S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file");
+        RefuseFile(fault, kind, real, KindFault(st));
         return nullptr;
     }
     return f;
@@ -153,6 +234,12 @@ std::string WrittenFileReadPath(const char* logical)
     const std::string user = MappedUserFile(logical);
     struct stat st;
     return !user.empty() && lstat(user.c_str(), &st) == 0 ? user : RealPath(logical);
+}
+
+std::string WrittenFileTarget(const char* logical)
+{
+    const std::string user = MappedUserFile(logical);
+    return user.empty() ? RealPath(logical) : user;
 }
 
 std::string WrittenFileWritePath(const char* logical)

@@ -25,6 +25,11 @@ void ResetDataFolder();
 // replaced by DataFolder(); any other path is returned unchanged.
 std::string RealPath(const char* logical);
 
+// Why path (a real one) is no regular file ("it is a folder", "it is not a
+// regular file", "can't open it: ..."); empty when it is one. A reader must
+// not be handed a named pipe or a device, which it would wait on.
+std::string NotARegularFile(const std::string& path);
+
 // The reverse, for a path a dialog returns: a real path inside DataFolder()
 // becomes its logical form; any other path is returned unchanged.
 std::string LogicalPath(const std::string& real);
@@ -70,3 +75,5 @@ std::string UserFilePath(const char* logical);
 // folder's; for writing, the per-user file, its folder made as needed.
 std::string WrittenFileReadPath(const char* logical);
 std::string WrittenFileWritePath(const char* logical);
+// The file writing would go to, without making its folder.
+std::string WrittenFileTarget(const char* logical);

@@ -4,6 +4,7 @@
 
 #include <wx/image.h>
 
+#include "platform/instalacja.h"
 #include "platform/tekst.h"
 
 wxBitmap ScreenBuffer;
@@ -38,7 +39,8 @@ void TileBackground(wxDC& dc, const wxBitmap* picture, const wxSize& client)
 wxBitmap LoadPicture(const char* logicalPath)
 {
     wxImage image;
-    if (logicalPath && *logicalPath)
+    // Only a file: the toolkit would wait on a named pipe for ever.
+    if (logicalPath && *logicalPath && NotARegularFile(RealPath(logicalPath)).empty())
         image.LoadFile(WxRealPath(logicalPath), wxBITMAP_TYPE_JPEG, -1);
     return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }

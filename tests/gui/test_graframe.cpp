@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
@@ -85,6 +87,22 @@ TEST_F(GameWindow, BoardFromTheLayoutFile)
     EXPECT_EQ(Plansza[8][8].colourClass, 5);
     EXPECT_EQ(Plansza[3][3].tile, 0);
     EXPECT_EQ(Plansza[1][1].wordMultiplier, 1);
+}
+
+// A picture that is a named pipe is not waited on: it stays empty and the
+// player is told, as for any picture the game cannot read.
+TEST_F(GameWindow, PictureThatIsANamedPipeIsNotWaitedOn)
+{
+    tree.Remove("graf/plansza/rozm/plQ.JPG");
+    ASSERT_EQ(mkfifo((tree.Path() + "/graf/plansza/rozm/plQ.JPG").c_str(), 0600), 0);
+    TakeMessageBoxes();
+    Open("h");
+    const std::vector<std::string> told = TakeMessageBoxes();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("plQ.JPG': it is no JPEG picture the game can read"), std::string::npos)
+        << told[0];
+    EXPECT_FALSE(frame->TileBitmaps[LetterIndex('q')]->IsOk());
+    EXPECT_TRUE(frame->TileBitmaps[LetterIndex('a')]->IsOk());
 }
 
 TEST_F(GameWindow, PicturesLoadedAndMissingOnesStayEmpty)

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/support/temp_files.h"
@@ -28,6 +30,29 @@ TEST(InstallFolder, LogicalPathsMapToTheDataFolderAndBack)
     std::fclose(f);
     EXPECT_EQ(OpenDataFile((std::string(InstallFolder) + "dane/none.txt").c_str(), "rb"),
               nullptr);
+    unsetenv("ZERTANIK_DATA");
+    ResetDataFolder();
+}
+
+// A file dialog gives a file's resolved path; the data folder may be spelled
+// otherwise, as an install finds it (bin/../share/...) or through a link.
+TEST(InstallFolder, ResolvedPathsInsideTheDataFolderAreLogical)
+{
+    TempDir dir;
+    const std::string picture = dir.Write("data/tlo/green.JPG", "x");
+    const std::string data = dir.Path() + "/data";
+    dir.Write("bin/keep", "");
+    ASSERT_EQ(symlink(data.c_str(), (dir.Path() + "/link").c_str()), 0);
+    const std::string logical = std::string(InstallFolder) + "tlo/green.JPG";
+    for (const std::string& spelling :
+         {dir.Path() + "/bin/../data", dir.Path() + "/./data", dir.Path() + "/link"}) {
+        setenv("ZERTANIK_DATA", spelling.c_str(), 1);
+        ResetDataFolder();
+        EXPECT_EQ(LogicalPath(picture), logical) << spelling;
+        EXPECT_EQ(LogicalPath(spelling + "/tlo/green.JPG"), logical) << spelling;
+        // A file beside the data folder stays as it is.
+        EXPECT_EQ(LogicalPath(dir.Path() + "/bin/keep"), dir.Path() + "/bin/keep") << spelling;
+    }
     unsetenv("ZERTANIK_DATA");
     ResetDataFolder();
 }

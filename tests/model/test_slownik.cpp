@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/support/temp_files.h"
@@ -231,9 +233,14 @@ TEST_F(DictionaryTest, UnopenableFileKeepsTheWords)
     EXPECT_EQ(Slownik::LoadFile(Missing().c_str(), &fault), 1);
     EXPECT_EQ(fault.file, Missing());
     EXPECT_TRUE(fault.missing);
-    // A folder or a device is no dictionary: refused, the words stay.
+    // A folder, a device or a named pipe is no dictionary: refused at once
+    // (a pipe without a writer must not be waited on), the words stay.
+    const std::string pipe = dir.Path() + "/pipe.slo";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const struct { std::string path; const char* reason; } refused[] = {
-        {dir.Path(), "it is a folder"}, {"/dev/zero", "it is not a regular file"}};
+        {dir.Path(), "it is a folder"},
+        {"/dev/zero", "it is not a regular file"},
+        {pipe, "it is not a regular file"}};
     for (const auto& r : refused) {
         FileFault f;
         EXPECT_EQ(Slownik::LoadFile(r.path.c_str(), &f), 1) << r.path;

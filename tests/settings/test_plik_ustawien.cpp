@@ -310,3 +310,24 @@ TEST_F(PerUserSettings, WritableDataFolderKeepsTheSettings)
     EXPECT_EQ(UserFilePath("/tmp/x.kfg"), "");
     EXPECT_EQ(WrittenFileWritePath("/tmp/x.kfg"), "/tmp/x.kfg");
 }
+
+// The data folder's file under a per-user one is never written: a refused one
+// is left as it is, with no copy beside it and none promised.
+TEST_F(PerUserSettings, RefusedShippedFileIsLeftAsItIs)
+{
+    const std::string shipped = dir.Write("Qovant.kfg", Bytes(712, 0));
+    EXPECT_TRUE(SettingsSaveReplaces(shipped)); // a build tree's file is replaced
+    ReadOnlyDataFolder();
+    Ustawienia record;
+    FileFault fault;
+    ASSERT_EQ(ReadSettingsFile(SettingsFilePath, record, &fault), 1);
+    EXPECT_EQ(fault.file, shipped);
+    EXPECT_TRUE(RefusedSettingsFile(shipped));
+    EXPECT_FALSE(SettingsSaveReplaces(shipped));
+
+    const std::string user = config.Path() + "/zertanik/Qovant.kfg";
+    ASSERT_EQ(WriteSettingsFile(SettingsFilePath, record), 0);
+    EXPECT_EQ(ReadFileBytes(shipped), Bytes(712, 0));
+    EXPECT_FALSE(fs::exists(shipped + RefusedSettingsSuffix));
+    EXPECT_TRUE(SettingsSaveReplaces(user));
+}
