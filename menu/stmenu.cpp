@@ -374,6 +374,7 @@ void StMenu::OnClose(wxCloseEvent&)
 }
 
 bool StMenu::ChooseDataFile(const char* message, const char* folder, const char* wildcard,
+                            const char* kind, std::size_t maxLength, const char* outcome,
                             std::string& logical)
 {
     ChooseFileDialog dialog(this, message, WxRealPath(folder), wildcard,
@@ -383,22 +384,34 @@ bool StMenu::ChooseDataFile(const char* message, const char* folder, const char*
     // The chosen file as the file system names it, in logical form when it
     // lies in the data folder.
     const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
-    if (!PlainPath(path))
+    const char* what = !PlainPath(path) ? "its path has letters other than plain ASCII"
+                       : path.size() > maxLength ? "its path is too long"
+                                                 : nullptr;
+    if (what) {
+        FileFault fault;
+        RefuseFile(&fault, kind, path,
+                   std::string(what) + " (the settings keep at most " + std::to_string(maxLength)
+                       + " plain characters)");
+        TellPlayer({FaultParagraph(fault, outcome)}, this);
         return false;
+    }
     logical = path;
     return true;
 }
 
 bool StMenu::ChooseOptionPath(char*& option, const char* message, const char* folder,
-                              const char* wildcard)
+                              const char* wildcard, const char* kind)
 {
     std::string path;
-    return ChooseDataFile(message, folder, wildcard, path) && SetOptionPath(option, path.c_str());
+    return ChooseDataFile(message, folder, wildcard, kind, MaxOptionPath,
+                          "The option stays as it was.", path)
+           && SetOptionPath(option, path.c_str());
 }
 
 void StMenu::OnChooseBackground(wxCommandEvent&)
 {
-    if (!ChooseOptionPath(BackgroundPath, "Choose background", BackgroundFolder, "*.JPG"))
+    if (!ChooseOptionPath(BackgroundPath, "Choose background", BackgroundFolder, "*.JPG",
+                          "picture"))
         return;
     Busy = 1;
     ReloadBackground();
@@ -410,7 +423,7 @@ void StMenu::OnChooseDictionary(wxCommandEvent&)
 {
     const std::string before = DictionaryPath ? DictionaryPath : "";
     if (!ChooseOptionPath(DictionaryPath, "Choose dictionary", DictionaryFolder,
-                          "Dictionaries (*.slo)|*.slo"))
+                          "Dictionaries (*.slo)|*.slo", DictionaryKind))
         return;
     // The splash picture stays up while the dictionary loads; a picture that
     // did not load shows no splash.
@@ -463,11 +476,12 @@ void StMenu::OnHelp(wxCommandEvent&)
 void StMenu::OnChooseStyle(wxCommandEvent&)
 {
     std::string path;
-    if (!ChooseDataFile("Choose style file", StyleFolder, "*.tmt", path))
+    if (!ChooseDataFile("Choose style file", StyleFolder, "*.tmt", StyleKind, StylePathBytes - 1,
+                        "The style is not applied.", path))
         return;
     Busy = 1;
     FileFault fault;
-    if (path.size() >= StylePathBytes || ApplyStyleFile(path.c_str(), &fault) != 0) {
+    if (ApplyStyleFile(path.c_str(), &fault) != 0) {
         Busy = 0;
         if (!fault.what.empty())
             TellPlayer({FaultParagraph(fault, "The style is not applied.")}, this);

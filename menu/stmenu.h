@@ -104,14 +104,17 @@ private:
     // The seat's name as an 8-bit text (empty when it does not fit).
     void SeatName(int seat, char (&name)[SettingsTextBytes]) const;
     // Runs the options' file dialog on a folder of the data tree; true with
-    // the chosen file's logical path on OK. A name with bytes above 127 is
-    // refused: the C library and the framework would read it differently.
+    // the chosen file's logical path on OK. A path of over maxLength bytes,
+    // or with bytes above 127 (the C library and the framework would read it
+    // differently), is refused: the player is told, as a file of the given
+    // kind, and then the outcome.
     bool ChooseDataFile(const char* message, const char* folder, const char* wildcard,
+                        const char* kind, std::size_t maxLength, const char* outcome,
                         std::string& logical);
     // The same, the chosen file becoming option (refused, and the option
     // kept, when the settings record cannot hold it).
     bool ChooseOptionPath(char*& option, const char* message, const char* folder,
-                          const char* wildcard);
+                          const char* wildcard, const char* kind);
     // Runs the colour dialog; on OK its colour becomes option.
     void ChooseColour(Rgb& option);
 

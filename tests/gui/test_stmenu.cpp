@@ -487,8 +487,19 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     const std::string tooLong = "tlo/" + std::string(60, 'x') + ".JPG";
     tree.Picture(tooLong, 10, 10, *wxBLUE);
     tree.Picture("tlo/\xc5\x82.JPG", 10, 10, *wxBLUE);
-    const struct { int answer; std::string rel; } refused[] = {
-        {wxID_CANCEL, "tlo/green.JPG"}, {wxID_OK, tooLong}, {wxID_OK, "tlo/\xc5\x82.JPG"}};
+    // The player is told why a chosen file is not taken.
+    const std::string kept = " plain characters).\nThe option stays as it was.";
+    const struct { int answer; std::string rel, told; } refused[] = {
+        {wxID_CANCEL, "tlo/green.JPG", ""},
+        {wxID_OK, tooLong,
+         "Picture '" + std::string(InstallFolder) + tooLong
+             + "': its path is too long (the settings keep at most 99" + kept},
+        {wxID_OK, "tlo/\xc5\x82.JPG",
+         "Picture '" + std::string(InstallFolder)
+             + "tlo/\xc5\x82.JPG': its path has letters other than plain ASCII (the settings "
+               "keep at most 99"
+             + kept}};
+    TakeMessageBoxes();
     for (const auto& r : refused) {
         AnswerFileDialog(r.answer, "Choose background", "*.JPG", tree.Path() + "/" + r.rel);
         Click(m->backgroundButton, ID_BACKGROUND);
@@ -496,6 +507,8 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
             << r.rel;
         EXPECT_EQ(m->background->GetWidth(), 50) << r.rel;
         EXPECT_EQ(m->Busy, 0);
+        const std::vector<std::string> told = TakeMessageBoxes();
+        EXPECT_EQ(told, r.told.empty() ? std::vector<std::string>{} : std::vector{r.told});
     }
     // OK saves the chosen background.
     Click(m->okButton, ID_OPTIONS_OK);
