@@ -1,6 +1,7 @@
 // GraFrame: the game window, built for every game and closed with CLOSE.
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include <wx/bmpbuttn.h>
@@ -160,6 +161,14 @@ public:
     bool frontComposed = false;
 
 private:
+    // GO, YES and NO appear where PUT, GO and the rack were tapped a moment
+    // before: a press that comes within TurnControlsGuardMs of their showing
+    // (a double tap, or a tap made while a computer played) is taken for
+    // one meant for what stood there, and ignored.
+    void TurnControlsShown();
+    bool TurnControlsJustShown() const;
+    std::chrono::steady_clock::time_point turnControlsShownAt{};
+
     // Drawing and stylus input: helpers.
     const wxBitmap* TilePicture(Tile t) const;
     const wxBitmap* SquarePicture(const Pole& p) const;
@@ -192,6 +201,8 @@ void ComputerTurn(Gra* game);
 // The pause before a computer turn that follows another in a game without
 // humans, in milliseconds, so the game can be watched (0 in a soak).
 inline int ComputerTurnPauseMs = 50;
+// How long GO, YES and NO ignore presses after they appear, in milliseconds.
+inline int TurnControlsGuardMs = 300;
 
 // Draws bitmap at (x, y) when it holds a picture: a picture that failed to
 // load is never drawn.

@@ -131,6 +131,7 @@ void GraFrame::AskAcceptWord()
     dc.SetClippingRegion(3, 242, 240, 30);
     yesButton->Show();
     noButton->Show();
+    TurnControlsShown();
     PaintBackground(dc);
     DrawInfo(dc);
     dc.DestroyClippingRegion();
@@ -158,11 +159,20 @@ void GraFrame::ShowGoBar()
     for (wxWindow* b : {yesButton, noButton, putButton, viewButton})
         b->Hide();
     goButton->Show();
+    TurnControlsShown();
+}
+
+void GraFrame::TurnControlsShown() { turnControlsShownAt = std::chrono::steady_clock::now(); }
+
+bool GraFrame::TurnControlsJustShown() const
+{
+    return std::chrono::steady_clock::now() - turnControlsShownAt
+           < std::chrono::milliseconds(TurnControlsGuardMs);
 }
 
 void GraFrame::OnGoButton(wxCommandEvent&)
 {
-    if (!tura.inputEnabled || tura.gameOver)
+    if (!tura.inputEnabled || tura.gameOver || TurnControlsJustShown())
         return;
     goButton->Hide();
     for (wxWindow* b : {yesButton, noButton, viewButton})
@@ -171,6 +181,8 @@ void GraFrame::OnGoButton(wxCommandEvent&)
     noButton->Show(tura.pending);
     putButton->Show(!tura.pending);
     viewButton->Show(!tura.pending);
+    if (tura.pending)
+        TurnControlsShown();
 }
 
 void GraFrame::SubmitMove()
@@ -400,6 +412,8 @@ void GraFrame::OnExchangeButton(wxCommandEvent&) { Exchange(); }
 
 void GraFrame::OnYesButton(wxCommandEvent&)
 {
+    if (TurnControlsJustShown())
+        return;
     putButton->Show();
     viewButton->Show();
     AcceptWord();
@@ -407,6 +421,8 @@ void GraFrame::OnYesButton(wxCommandEvent&)
 
 void GraFrame::OnNoButton(wxCommandEvent&)
 {
+    if (TurnControlsJustShown())
+        return;
     putButton->Show();
     viewButton->Show();
     ChallengeWord();

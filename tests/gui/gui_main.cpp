@@ -10,6 +10,7 @@
 #include <wx/modalhook.h>
 
 #include "tests/gui/gui_support.h"
+#include "window/graframe.h"
 
 namespace {
 
@@ -49,6 +50,9 @@ int main(int argc, char** argv)
     wxTheApp->CallOnInit();
     AnswerDialogs hook;
     hook.Register();
+    // Tests press GO, YES and NO the moment they appear; the one test of the
+    // guard against such presses sets it again.
+    TurnControlsGuardMs = 0;
     const int result = RUN_ALL_TESTS();
     hook.Unregister();
     wxTheApp->OnExit();

@@ -320,6 +320,45 @@ TEST_F(Turns, ExchangeSlotsOverrideThePlacementStatus)
     EXPECT_FALSE(frame->exchangeButton->IsEnabled());
 }
 
+// GO, YES and NO stand where PUT and GO were tapped: a press right after one
+// appears (the second tap of a double tap) does nothing, so nobody opens the
+// next player's rack or answers a word unseen; a press after the guard does.
+TEST_F(Turns, TurnControlsIgnorePressesRightAfterTheyAppear)
+{
+    struct Guard {
+        Guard() { TurnControlsGuardMs = 300; }
+        ~Guard() { TurnControlsGuardMs = 0; }
+    } guard;
+    const auto waitOut = [] { wxMilliSleep(TurnControlsGuardMs + 30); };
+    Open("hh");
+    SetRack(0, "okaaaaa");
+    ASSERT_TRUE(frame->goButton->IsShown());
+    Click(ID_BTN_GO);
+    EXPECT_TRUE(frame->goButton->IsShown());
+    waitOut();
+    Click(ID_BTN_GO);
+    ASSERT_FALSE(frame->goButton->IsShown());
+    Lay(8, 8, 'o');
+    Lay(9, 8, 'k');
+    Click(ID_BTN_PUT);
+    // The second tap on PUT lands on Bob's GO bar.
+    Click(ID_BTN_GO);
+    EXPECT_TRUE(frame->goButton->IsShown());
+    waitOut();
+    Click(ID_BTN_GO);
+    ASSERT_TRUE(frame->yesButton->IsShown());
+    // The second tap on GO lands on YES or NO.
+    for (int answer : {ID_BTN_YES, ID_BTN_NO}) {
+        Click(answer);
+        EXPECT_EQ(frame->tura.pending, 1);
+        EXPECT_TRUE(frame->yesButton->IsShown());
+    }
+    waitOut();
+    Click(ID_BTN_YES);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_EQ(P(0).score, 3);
+}
+
 TEST_F(Turns, PutThenYesCreditsTheMoverAndRefillsHisRack)
 {
     // The empty slots take tiles from the end of the bag while it lasts.
