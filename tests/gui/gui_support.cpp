@@ -5,10 +5,14 @@
 #include <cstring>
 #include <filesystem>
 #include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
+#include <wx/mstream.h>
 #include <wx/msgdlg.h>
 
 #include "model/opcje.h"
@@ -96,10 +100,17 @@ void FixtureTree::Picture(const std::string& rel, int w, int h, const wxColour& 
 {
     wxImage image(w, h);
     image.SetRGB(wxRect(0, 0, w, h), c.Red(), c.Green(), c.Blue());
-    const std::filesystem::path p = std::filesystem::path(dir_.Path()) / rel;
-    std::filesystem::create_directories(p.parent_path());
     image.SetOption(wxIMAGE_OPTION_QUALITY, 100);
-    image.SaveFile(p.string(), wxBITMAP_TYPE_JPEG);
+    // Encoded in memory and written by its bytes: the toolkit would convert
+    // a name of other than plain letters through the locale, and may fail.
+    wxMemoryOutputStream out;
+    if (!image.SaveFile(out, wxBITMAP_TYPE_JPEG)) {
+        ADD_FAILURE() << "can't encode the picture " << rel;
+        return;
+    }
+    std::vector<std::uint8_t> bytes(out.GetSize());
+    out.CopyTo(bytes.data(), bytes.size());
+    dir_.Write(rel, bytes);
 }
 
 void FixtureTree::Remove(const std::string& rel) const
