@@ -23,6 +23,10 @@ ChooseFileDialog::ChooseFileDialog(wxWindow* parent, const wxString& message,
     sizer->Add(files_, 1, wxEXPAND | wxLEFT | wxRIGHT, 4);
     sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 4);
     SetSizer(sizer);
+    // The size is the client area's: a window manager's frame comes on top
+    // (once the toolkit knows its size, it would otherwise come off the
+    // list, leaving room for one file).
+    SetClientSize(wxSize(240, 270));
     Bind(wxEVT_BUTTON, &ChooseFileDialog::OnOk, this, wxID_OK);
     // Activating a file (double click, Enter) chooses it like OK.
     files_->Bind(wxEVT_FILECTRL_FILEACTIVATED, [this](wxFileCtrlEvent&) {

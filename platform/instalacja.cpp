@@ -86,7 +86,11 @@ std::string RealPath(const char* logical)
 {
     if (std::strncmp(logical, InstallFolder, InstallFolderLength) != 0)
         return logical;
-    return DataFolder() + "/" + (logical + InstallFolderLength);
+    // The option folders are spelled "...EN\/tlo": one slash after the folder.
+    const char* rest = logical + InstallFolderLength;
+    while (*rest == '/')
+        ++rest;
+    return DataFolder() + "/" + rest;
 }
 
 namespace {

@@ -7,12 +7,14 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <wx/filedlg.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
 #include "menu/myapp.h"
 #include "menu/opcje.h"
 #include "menu/stmenu.h"
+#include "menu/wybor_pliku.h"
 #include "platform/urzadzenie.h"
 #include "tests/gui/ekran_x.h"
 #include "tests/gui/gui_support.h"
@@ -99,4 +101,18 @@ TEST_F(UnderAManager, ClientAreasAreTheGamesSize)
     ASSERT_NE(TheGraFrame, nullptr);
     Settle(TheGraFrame);
     EXPECT_EQ(TheGraFrame->GetClientSize(), GameWindowSize);
+}
+
+// The options' file dialog keeps its client area under the manager's frame,
+// the first time and after (once the toolkit knows the frame's size).
+TEST_F(UnderAManager, FileDialogKeepsItsClientArea)
+{
+    for (int k = 0; k < 2; ++k) {
+        auto* dialog = new ChooseFileDialog(nullptr, "Choose background", "/tmp", "*.JPG",
+                                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+        Settle(dialog);
+        EXPECT_EQ(dialog->GetClientSize(), wxSize(240, 270)) << "dialog " << k + 1;
+        dialog->Destroy();
+        PumpEvents();
+    }
 }

@@ -17,6 +17,8 @@ TEST(InstallFolder, LogicalPathsMapToTheDataFolderAndBack)
     EXPECT_EQ(DataFolder(), dir.Path());
     const std::string logical = std::string(InstallFolder) + "graf/tlo/tlo2.JPG";
     EXPECT_EQ(RealPath(logical.c_str()), dir.Path() + "/graf/tlo/tlo2.JPG");
+    // A slash after the logical folder, as the option folders have, is one.
+    EXPECT_EQ(RealPath((std::string(InstallFolder) + "/tlo").c_str()), dir.Path() + "/tlo");
     EXPECT_EQ(LogicalPath(dir.Path() + "/graf/tlo/tlo2.JPG"), logical);
     // Paths elsewhere pass unchanged both ways, also a folder that only
     // starts like the data folder.
