@@ -410,12 +410,14 @@ void GraFrame::OnPutButton(wxCommandEvent&) { SubmitMove(); }
 void GraFrame::OnPassButton(wxCommandEvent&) { Pass(); }
 void GraFrame::OnExchangeButton(wxCommandEvent&) { Exchange(); }
 
+// An answer brings PUT and VIEW back and takes the question down at once:
+// the challenge's message box then opens over the bar as it will stay, not
+// over YES and NO with PUT and VIEW drawn across them.
 void GraFrame::OnYesButton(wxCommandEvent&)
 {
     if (TurnControlsJustShown())
         return;
-    putButton->Show();
-    viewButton->Show();
+    EndAcceptPrompt();
     AcceptWord();
 }
 
@@ -423,8 +425,7 @@ void GraFrame::OnNoButton(wxCommandEvent&)
 {
     if (TurnControlsJustShown())
         return;
-    putButton->Show();
-    viewButton->Show();
+    EndAcceptPrompt();
     ChallengeWord();
 }
 

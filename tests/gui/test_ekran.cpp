@@ -286,6 +286,32 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverAWindowAsPainted)
     EXPECT_TRUE(AsAFreshPaint(BottomStrip));
 }
 
+// A human's NO: under the challenge's box the bar shows PUT and VIEW alone,
+// as it stays after the box, and what the screen shows is the window's paint.
+TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
+{
+    OpenSeats("hh", {"tttaaaa", "kotaeee"});
+    Click(ID_BTN_GO);
+    Lay('t', 8, 8);
+    Lay('t', 9, 8);
+    Click(ID_BTN_PUT);
+    Click(ID_BTN_GO);
+    ASSERT_TRUE(frame->noButton->IsShown());
+    ::testing::AssertionResult underBox = ::testing::AssertionFailure() << "no message box";
+    bool questionDown = false;
+    AnswerNextDialog(wxID_OK, [&](wxDialog*) {
+        questionDown = !frame->yesButton->IsShown() && !frame->noButton->IsShown()
+                       && frame->putButton->IsShown() && frame->viewButton->IsShown()
+                       && frame->statusLine[0] == 0;
+        underBox = AsAFreshPaint(BottomStrip);
+    });
+    const int boxes = DialogsAnswered();
+    Click(ID_BTN_NO);
+    ASSERT_EQ(DialogsAnswered(), boxes + 1);
+    EXPECT_TRUE(questionDown);
+    EXPECT_TRUE(underBox);
+}
+
 TEST_F(ScreenOfTheGame, GoBarCoversTheNextRackRightAfterPass)
 {
     tree.Picture("graf/btn3go.JPG", 240, 30, wxColour(66, 66, 188));
