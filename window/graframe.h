@@ -208,5 +208,10 @@ inline int TurnControlsGuardMs = 300;
 // load is never drawn.
 void DrawIfOk(wxDC& dc, const wxBitmap* bitmap, int x, int y);
 
+// A row of the player list: the name, then " (N)" with the tiles on his
+// rack, the name cut short with an ellipsis where the row would be wider than
+// width, so the count always shows.
+wxString PlayerRow(wxDC& dc, const char* name, int tiles, int width);
+
 // Writes text, with its NUL, over the start of a 100-byte message line.
 void CopyMessage(char* line, const char* text);

@@ -2,6 +2,7 @@
 // rack, the exchange slots, the letter picker and the info panel.
 #include <string>
 
+#include <wx/control.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
@@ -22,6 +23,9 @@ const wxRect PickerArea(15, 147, 128, 64);
 const wxRect RackArea(120, 244, 120, 60);
 const wxRect StatusArea(0, 245, 122, 65);
 const wxRect PlayerListArea(0, 0, 160, 148);
+// The bag picture, and the player rows: from x 38 to just before the bag.
+constexpr int BagX = 191, BagY = 26;
+constexpr int PlayerRowX = 38, PlayerRowEnd = BagX - 3;
 
 wxColour ToColour(Rgb c) { return wxColour(c.red, c.green, c.blue); }
 
@@ -253,6 +257,15 @@ void GraFrame::RefreshLetterPicker(wxDC& dc)
     PaintBackground(dc);
 }
 
+wxString PlayerRow(wxDC& dc, const char* name, int tiles, int width)
+{
+    const wxString whole = ToWx(name ? name : ""), count = " (" + std::to_string(tiles) + ")";
+    if (dc.GetTextExtent(whole + count).x <= width)
+        return whole + count;
+    return wxControl::Ellipsize(whole, dc, wxELLIPSIZE_END, width - dc.GetTextExtent(count).x)
+           + count;
+}
+
 void GraFrame::DrawInfo(wxDC& dc)
 {
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
@@ -276,13 +289,14 @@ void GraFrame::DrawInfo(wxDC& dc)
                 continue;
             const int y = 24 * i;
             UseFont(dc, 10, ToColour(i == TheGra->current ? HighlightColour : TextColour));
-            const std::string row = std::string(g->name ? g->name : "") + " (" +
-                                    std::to_string(g->rack ? g->rack->Count() : 0) + ")";
-            dc.DrawText(ToWx(row.c_str()), 38, y);
+            // Up to the bag: a long name does not run under it.
+            dc.DrawText(PlayerRow(dc, g->name, g->rack ? g->rack->Count() : 0,
+                                  PlayerRowEnd - PlayerRowX),
+                        PlayerRowX, y);
             dc.DrawText(ToWx(std::to_string(g->score).c_str()), 8, y);
         }
     }
-    DrawIfOk(dc, bagBitmap.get(), 191, 26);
+    DrawIfOk(dc, bagBitmap.get(), BagX, BagY);
     UseFont(dc, 11, *wxWHITE);
     dc.DrawText(ToWx(std::to_string(TheGra ? TheGra->tilesLeft : 0).c_str()), 201, 36);
     UseFont(dc, 8, ToColour(TextColour));

@@ -1,4 +1,7 @@
 // The game window's drawing, read back from the window's pixels.
+#include <cstdlib>
+#include <cstring>
+
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
 
@@ -200,6 +203,35 @@ TEST_F(Drawing, TextsInTheOptionColours)
     EXPECT_TRUE(AnyPixelNear(screen, {38, 24, 80, 14}, wxColour(255, 0, 255)));
     // The bag's count is white over the bag picture.
     EXPECT_TRUE(AnyPixelNear(screen, {201, 36, 30, 16}, *wxWHITE));
+    TextColour = InitialTextColour;
+    HighlightColour = InitialHighlightColour;
+}
+
+// A name as long as a seat takes is cut short before the bag, and the rack
+// count after it still shows.
+TEST_F(Drawing, LongNamesStopBeforeTheBag)
+{
+    TextColour = HighlightColour = Rgb{0, 0, 255};
+    Open("hhh");
+    for (int i = 0; i < 3; ++i) {
+        std::free(TheGra->player[i]->name);
+        TheGra->player[i]->name = strdup(i == 0 ? "WWWWWWWWWWWW" : i == 1 ? "MMMMMMMMMMMM" : "Ann");
+    }
+    frame->Show();
+    PumpEvents();
+    wxCommandEvent none;
+    frame->OnToggleBoardView(none);
+    const wxImage screen = Screen();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(AnyPixelNear(screen, {38, 24 * i, 100, 14}, *wxBLUE)) << i;
+        EXPECT_FALSE(AnyPixelNear(screen, {188, 24 * i, 52, 14}, *wxBLUE)) << i;
+    }
+    wxMemoryDC dc;
+    dc.SetFont(wxFont(wxFontInfo(10)));
+    const wxString row = PlayerRow(dc, "WWWWWWWWWWWW", 7, 150);
+    EXPECT_TRUE(row.EndsWith(" (7)")) << row;
+    EXPECT_LE(dc.GetTextExtent(row).x, 150) << row;
+    EXPECT_EQ(PlayerRow(dc, "Ann", 5, 150), "Ann (5)");
     TextColour = InitialTextColour;
     HighlightColour = InitialHighlightColour;
 }
