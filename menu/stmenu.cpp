@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include <wx/app.h>
 #include <wx/colordlg.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -353,8 +354,10 @@ void StMenu::OnOptionsOk(wxCommandEvent&)
     Freeze();
     ShowPlayersPage(true);
     optionsPanel->Show(false);
-    WriteSettings();
     Thaw();
+    // After the thaw: a window still frozen would stay undrawn behind the
+    // box that a failed save shows.
+    WriteSettings();
 }
 
 void StMenu::OnQuitButton(wxCommandEvent&)
@@ -467,7 +470,10 @@ void StMenu::OnHelp(wxCommandEvent&)
 {
     SetActiveWindow(this);
     // One help window at a time: a second help command brings it back up.
-    if (!ThePomocFrame || ThePomocFrame->IsBeingDeleted())
+    // A closed help window lingers until the next idle time, still named:
+    // one that is to go is replaced, not shown again.
+    if (!ThePomocFrame || ThePomocFrame->IsBeingDeleted()
+        || wxTheApp->IsScheduledForDestruction(ThePomocFrame))
         ThePomocFrame = new PomocFrame("Help", wxPoint(0, 0), HelpWindowSize, wxBORDER_NONE);
     ThePomocFrame->Show(true);
     ThePomocFrame->Raise();

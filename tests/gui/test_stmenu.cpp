@@ -659,6 +659,16 @@ TEST_F(StartWindow, HelpShowsOurPageAndATapClosesIt)
     ThePomocFrame->GetEventHandler()->ProcessEvent(escape);
     PumpEvents();
     EXPECT_EQ(ThePomocFrame, nullptr);
+
+    // HELP pressed right after a close, before the closed window is gone:
+    // a new window opens and stays.
+    Click(m->helpButton, ID_HELP);
+    Tap(ThePomocFrame->view, {200, 250});
+    Click(m->helpButton, ID_HELP);
+    PumpEvents();
+    ASSERT_NE(ThePomocFrame, nullptr);
+    EXPECT_TRUE(ThePomocFrame->IsShown());
+    EXPECT_EQ(HelpWindows(), 1);
 }
 
 TEST_F(StartWindow, HelpLinksLoadNothing)
@@ -965,6 +975,27 @@ TEST_F(StartWindow, SettingsThatCannotBeSavedAreToldOnce)
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0], "Settings file '" + SettingsFile() + "': can't write it: it is read-only."
                        "\nThe settings last until the program ends.");
+}
+
+// OK's save may fail and tell the player: the box opens over the players
+// page as it is drawn, not over a window still frozen for the page swap.
+TEST_F(StartWindow, SaveFaultAfterOptionsOkOverTheDrawnPlayersPage)
+{
+    StMenu* m = Start();
+    TakeMessageBoxes();
+    ASSERT_EQ(m->WriteSettings(), 0);
+    std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_read);
+    Click(m->optionsButton, ID_OPTIONS);
+    bool frozen = true, playersPage = false;
+    AnswerNextDialog(wxID_OK, [&](wxDialog*) {
+        frozen = m->IsFrozen();
+        playersPage = m->startButton->IsShown() && !m->optionsPanel->IsShown();
+    });
+    const int boxes = DialogsAnswered();
+    Click(m->okButton, ID_OPTIONS_OK);
+    ASSERT_EQ(DialogsAnswered(), boxes + 1);
+    EXPECT_FALSE(frozen);
+    EXPECT_TRUE(playersPage);
 }
 
 TEST_F(StartWindow, MissingHelpPageIsTold)
