@@ -136,7 +136,7 @@ std::vector<Tile> BoardTiles()
 class SameAsReference : public ::testing::Test {
 protected:
     // Searches position at every level with both searches; counts the
-    // positions where a move was found.
+    // searches (a position at a level) that found a move.
     void Compare(const Position& position, const std::string& where)
     {
         for (int level = 1; level <= 4; ++level) {
@@ -192,8 +192,10 @@ TEST_F(SameAsReference, OnRandomBoardsAndRacks)
     EXPECT_GE(blanksPlayed, 300);
 }
 
-// Ties between anchors: every word scores the same, so the move chosen is
-// the first in the reference's order whatever order the anchors are visited.
+// Ties between anchors: two-letter words of a and b on a board of a few such
+// tiles give many moves of equal score at different anchors; the move chosen
+// is the first in the reference's order whatever order the anchors are
+// visited.
 TEST_F(SameAsReference, TiesGoToTheFirstInTheReferenceOrder)
 {
     LoadWords(dir, {"ab", "ba", "aa", "bb"});

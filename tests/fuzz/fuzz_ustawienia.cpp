@@ -1,7 +1,7 @@
 // The settings record decode and the settings and style file readers on any
 // bytes. A decoded record is always valid and stable under encoding; a file
-// a reader takes gives exactly its fields, with every option path within its
-// bounds; a file a reader refuses changes no option.
+// a reader takes gives exactly its option paths and its confirmation, every
+// path within its bounds; a file a reader refuses changes no option.
 #include <cstring>
 #include <string>
 

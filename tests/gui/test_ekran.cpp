@@ -143,7 +143,7 @@ TEST_F(StartOnScreen, NothingIsDrawnOutsideTheWindows)
     EXPECT_EQ(changed, 0) << "first at (" << first.x << ", " << first.y << ")";
 }
 
-TEST_F(StartOnScreen, AComputersOnlyGameIsSeenMoveByMove)
+TEST_F(StartOnScreen, AComputersOnlyGameIsSeenInManyFrames)
 {
     Seats({1, 2, 3, 4});
     ComputerTurnPauseMs = 50;
@@ -172,8 +172,10 @@ TEST_F(StartOnScreen, AComputersOnlyGameIsSeenMoveByMove)
                 static_cast<long long>(ms));
     RecordProperty("GameMs", static_cast<int>(ms));
     ASSERT_GE(tiles, 20) << "the game of this clock is long";
-    // Every accepted move changes the board: far more than a handful of
-    // frames between the start window and the end.
+    // The screen changes while the game runs inside START, not only at its
+    // end: at least 8 distinct frames of the watched area (the start window,
+    // then the game window), where a game drawn only at its end would give a
+    // few.
     EXPECT_GE(frames.size(), 8u);
 }
 
@@ -272,6 +274,9 @@ TEST_F(ScreenOfTheGame, ButtonsStayAfterADragIntoAnExchangeSlot)
     EXPECT_TRUE(AsAFreshPaint(wxRect(0, 210, 240, 60)));
 }
 
+// A computer's challenge: the bottom strip as the screen shows it when the
+// box is called (the test answers it unseen) and after, each the window's
+// fresh paint.
 TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverAWindowAsPainted)
 {
     OpenSeats("hc", {"tttaaaa", "kotaeee"});
@@ -286,8 +291,9 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverAWindowAsPainted)
     EXPECT_TRUE(AsAFreshPaint(BottomStrip));
 }
 
-// A human's NO: under the challenge's box the bar shows PUT and VIEW alone,
-// as it stays after the box, and what the screen shows is the window's paint.
+// A human's NO: when the challenge's box is called (the test answers it
+// unseen), YES and NO are hidden and PUT and VIEW shown, as the bar stays
+// after the box, and the screen's bar is what a fresh paint of it gives.
 TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
 {
     OpenSeats("hh", {"tttaaaa", "kotaeee"});

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
+#include <wx/image.h>
 #include <wx/menu.h>
 
 #include "model/gra.h"
@@ -209,15 +210,28 @@ TEST_F(GameWindow, PaintsWithoutItsBackgroundPicture)
     PumpEvents();
     FillScreenBuffer(*wxWHITE);
     frame->Redraw(true);
-    // Below the board, where only the background lies: a plain colour.
-    const wxImage shown = ScreenBuffer.ConvertToImage();
-    const wxColour below(shown.GetRed(100, 242), shown.GetGreen(100, 242), shown.GetBlue(100, 242));
+    frame->Update();
+    PumpEvents();
+    // Below the board, where only the background lies, as the screen shows
+    // it: one plain colour, neither the buffer's old white nor the picture's.
+    const wxColour below = ClientPixel(frame, 100, 242), farther = ClientPixel(frame, 20, 243);
     EXPECT_NE(below, *wxWHITE);
-    EXPECT_FALSE(Near(shown, {100, 242}, FixtureTree::BackgroundColour()));
+    EXPECT_EQ(below, farther);
+    const wxColour picture = FixtureTree::BackgroundColour();
+    EXPECT_FALSE(std::abs(below.Red() - picture.Red()) < 40
+                 && std::abs(below.Green() - picture.Green()) < 40
+                 && std::abs(below.Blue() - picture.Blue()) < 40);
 }
 
 TEST_F(GameWindow, PaintsTheTiledBackground)
 {
+    // A 32-pixel picture of two halves: tiled, each half comes back every 32
+    // pixels; stretched or drawn once, it would not.
+    wxImage halves(32, 32);
+    halves.SetRGB(wxRect(0, 0, 16, 32), 200, 40, 40);
+    halves.SetRGB(wxRect(16, 0, 16, 32), 40, 40, 200);
+    halves.SetOption(wxIMAGE_OPTION_QUALITY, 100);
+    ASSERT_TRUE(halves.SaveFile(tree.Path() + "/graf/tlo/tlo2.JPG", wxBITMAP_TYPE_JPEG));
     Open("h");
     frame->Show();
     PumpEvents();
@@ -225,12 +239,16 @@ TEST_F(GameWindow, PaintsTheTiledBackground)
     frame->Refresh();
     frame->Update();
     PumpEvents();
-    // Below the board, where only the background is drawn.
-    const wxColour c = ClientPixel(frame, 100, 242);
-    const wxColour want = FixtureTree::BackgroundColour();
-    EXPECT_NEAR(c.Red(), want.Red(), 8);
-    EXPECT_NEAR(c.Green(), want.Green(), 8);
-    EXPECT_NEAR(c.Blue(), want.Blue(), 8);
+    // Below the board, where only the background is drawn, as the screen
+    // shows it.
+    const auto near = [](const wxColour& c, const wxColour& want) {
+        return std::abs(c.Red() - want.Red()) <= 12 && std::abs(c.Green() - want.Green()) <= 12
+               && std::abs(c.Blue() - want.Blue()) <= 12;
+    };
+    for (const int x : {8, 40, 104, 232})
+        EXPECT_TRUE(near(ClientPixel(frame, x, 242), wxColour(200, 40, 40))) << x;
+    for (const int x : {24, 56, 120, 216})
+        EXPECT_TRUE(near(ClientPixel(frame, x, 242), wxColour(40, 40, 200))) << x;
 }
 
 TEST_F(GameWindow, TeardownReleasesTheGameAndShowsTheStartWindow)

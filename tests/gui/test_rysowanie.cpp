@@ -1,4 +1,5 @@
-// The game window's drawing, read back from the window's pixels.
+// The game window's drawing, read back from the window's pixels on the
+// screen (the background's clip from a memory device context of its own).
 #include <cstdlib>
 #include <cstring>
 
@@ -67,7 +68,8 @@ TEST_F(Drawing, BoardSquaresTilesAndMarks)
     frame->tura.placedSquares[0] = Punkt{1, 2};
     frame->tura.placedCount = 1;
     const wxPoint mark{3 + 1, 16 + 3 + 1};
-    EXPECT_TRUE(Near(screen, mark, TileColour('z')));
+    frame->Redraw(false);
+    EXPECT_TRUE(Near(Screen(), mark, TileColour('z')));
     frame->tura.highlight = 1;
     frame->Redraw(false);
     // Black outline and white fill, smoothed together: a grey dot.
@@ -171,10 +173,12 @@ TEST_F(Drawing, ExchangeSlotsAndLetterPicker)
     frame->tura.blanksLettered = 1;
     frame->Redraw(true);
     EXPECT_TRUE(Near(Screen(), PickerPoint(0), FixtureTree::BackgroundColour()));
-    // In the board view neither is drawn.
+    // In the board view neither is drawn, also with a blank waiting.
+    frame->tura.blanksLettered = 0;
     ToInfoView();
     screen = Screen();
     EXPECT_TRUE(Near(screen, ExchangePoint(1), SquareColour(SqPlain)));
+    EXPECT_FALSE(Near(screen, PickerPoint(0), LetteredBlankColour('a')));
 }
 
 TEST_F(Drawing, TextsInTheOptionColours)
@@ -226,8 +230,12 @@ TEST_F(Drawing, LongNamesStopBeforeTheBag)
         EXPECT_TRUE(AnyPixelNear(screen, {38, 24 * i, 100, 14}, *wxBLUE)) << i;
         EXPECT_FALSE(AnyPixelNear(screen, {188, 24 * i, 52, 14}, *wxBLUE)) << i;
     }
+    // The long rows end with their count just before the bag.
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(AnyPixelNear(screen, {160, 24 * i, 28, 14}, *wxBLUE)) << i;
+    // The rows' own text, in the list's font.
     wxMemoryDC dc;
-    dc.SetFont(wxFont(wxFontInfo(10)));
+    dc.SetFont(wxFont(wxFontInfo(10).Family(wxFONTFAMILY_DEFAULT).Bold()));
     const wxString row = PlayerRow(dc, "WWWWWWWWWWWW", 7, 150);
     EXPECT_TRUE(row.EndsWith(" (7)")) << row;
     EXPECT_LE(dc.GetTextExtent(row).x, 150) << row;

@@ -1,7 +1,8 @@
 // Self-play soak: whole games through the game window between computers of
 // mixed strength, some with a human seat that the test plays with the stylus
 // and the buttons, with and without the confirmation of computer moves, on
-// both dictionaries of the build. A referee with its own tile set, letter
+// the build's dictionaries (Polish and English; English alone in a build
+// without the data tree). A referee with its own tile set, letter
 // values, layout reading, dictionary walk and scoring checks the game at the
 // start of every turn and at its end.
 //

@@ -29,6 +29,7 @@
 #include "platform/instalacja.h"
 #include "platform/tekst.h"
 #include "platform/urzadzenie.h"
+#include "tests/gui/ekran_x.h"
 #include "tests/gui/fake_clock.h"
 #include "tests/gui/gui_support.h"
 #include "tools/kompilator.h"
@@ -89,7 +90,9 @@ void PickColour(wxDialog* d, const wxColour& c)
 // The picture of each seat type, by type.
 const char* const SeatPictures[] = {"czlo", "cpu1", "cpu2", "cpu3", "cpu4", "nikt"};
 
-::testing::AssertionResult ShowsPicture(wxBitmapButton* button, const char* picture)
+// Whether the button's picture (its bitmap label, not the screen) is the one
+// of the fixture picture.
+::testing::AssertionResult HasPictureLabel(wxBitmapButton* button, const char* picture)
 {
     return ShowsColour(button->GetBitmapLabel(), FixtureTree::PictureColour(picture));
 }
@@ -220,7 +223,7 @@ TEST_F(StartWindow, ControlsAsBuilt)
         if (c.picture) {
             auto* button = dynamic_cast<wxBitmapButton*>(w);
             ASSERT_NE(button, nullptr) << c.id;
-            EXPECT_TRUE(ShowsPicture(button, c.picture)) << c.id;
+            EXPECT_TRUE(HasPictureLabel(button, c.picture)) << c.id;
         }
         EXPECT_EQ(w->GetPosition(), c.pos) << c.id;
         EXPECT_EQ(w->GetSize(), c.size) << c.id;
@@ -272,7 +275,7 @@ TEST_F(StartWindow, StartWithASettingsFile)
     EXPECT_EQ(m->slotTypes[1], 3);
     EXPECT_EQ(m->slotTypes[2], 5);
     for (int k = 0; k < SeatCount; ++k)
-        EXPECT_TRUE(ShowsPicture(m->slotButtons[k], SeatPictures[r.TypGracza[k]])) << k;
+        EXPECT_TRUE(HasPictureLabel(m->slotButtons[k], SeatPictures[r.TypGracza[k]])) << k;
     EXPECT_TRUE(m->startButton->IsEnabled());
     EXPECT_EQ(Name(0), "Ann");
     EXPECT_EQ(Name(1), "Computer III");
@@ -310,7 +313,7 @@ TEST_F(StartWindow, FourEmptySeatsFromTheSettingsFileDisableStart)
     EXPECT_EQ(m->players, 0);
     EXPECT_FALSE(m->startButton->IsEnabled());
     for (int k = 0; k < SeatCount; ++k)
-        EXPECT_TRUE(ShowsPicture(m->slotButtons[k], "nikt")) << k;
+        EXPECT_TRUE(HasPictureLabel(m->slotButtons[k], "nikt")) << k;
 }
 
 TEST_F(StartWindow, OptionsThenOkWritesTheFileAsItWasRead)
@@ -346,7 +349,24 @@ TEST_F(StartWindow, SeatsCycleThroughTheirTypes)
         EXPECT_EQ(m->nameFields[1]->IsEnabled(), s.enabled);
         EXPECT_EQ(m->players, s.players);
         EXPECT_EQ(m->humans, s.humans);
-        EXPECT_TRUE(ShowsPicture(m->slotButtons[1], SeatPictures[s.type])) << s.type;
+        EXPECT_TRUE(HasPictureLabel(m->slotButtons[1], SeatPictures[s.type])) << s.type;
+        // And the screen comes to show the new picture on the seat (the
+        // toolkit draws it at its own pace).
+        const wxWindow* seat = m->slotButtons[1];
+        const wxPoint middle = seat->GetScreenPosition() + seat->GetSize() / 2;
+        const wxColour want = FixtureTree::PictureColour(SeatPictures[s.type]);
+        const auto near = [&want](const wxColour& c) {
+            return std::abs(c.Red() - want.Red()) <= 8 && std::abs(c.Green() - want.Green()) <= 8
+                   && std::abs(c.Blue() - want.Blue()) <= 8;
+        };
+        wxColour shown(255 - want.Red(), 255 - want.Green(), 255 - want.Blue()); // not yet read
+        for (int i = 0; i < 50 && !near(shown); ++i) {
+            PumpEvents();
+            wxMilliSleep(20);
+            const wxImage pixel = ScreenArea(wxRect(middle, wxSize(1, 1)));
+            shown = wxColour(pixel.GetRed(0, 0), pixel.GetGreen(0, 0), pixel.GetBlue(0, 0));
+        }
+        EXPECT_TRUE(near(shown)) << s.type << ": " << shown.GetAsString(wxC2S_CSS_SYNTAX);
     }
     // All four seats empty: START goes off, and back on with any player.
     for (int slot = 1; slot <= 4; ++slot)
@@ -441,13 +461,14 @@ TEST_F(StartWindow, PaintsWithoutABackgroundPicture)
     ASSERT_FALSE(m->background->IsOk());
     FillScreenBuffer(*wxWHITE);
     Repaint(m);
-    // The empty picture is not tiled: the area gets one plain colour.
-    const wxImage shown = ScreenBuffer.ConvertToImage();
-    const wxColour first(shown.GetRed(0, 0), shown.GetGreen(0, 0), shown.GetBlue(0, 0));
+    // The empty picture is not tiled: the area gets one plain colour, in the
+    // buffer and on the screen, where the buttons leave it.
+    const wxImage composed = ScreenBuffer.ConvertToImage();
+    const wxColour first(composed.GetRed(0, 0), composed.GetGreen(0, 0), composed.GetBlue(0, 0));
     EXPECT_NE(first, *wxWHITE);
     EXPECT_TRUE(ShowsColour(ScreenBuffer, first));
-    EXPECT_EQ(wxColour(shown.GetRed(239, 269), shown.GetGreen(239, 269), shown.GetBlue(239, 269)),
-              first);
+    for (const wxPoint at : {wxPoint(0, 0), wxPoint(239, 269), wxPoint(120, 262)})
+        EXPECT_EQ(ClientPixel(m, at.x, at.y), first) << at.x << ", " << at.y;
 }
 
 TEST_F(StartWindow, PaintsNothingWhileBusy)
@@ -463,6 +484,11 @@ TEST_F(StartWindow, PaintsNothingWhileBusy)
     Repaint(m);
     EXPECT_EQ(MenuClientSize, wxSize(240, 270));
     EXPECT_TRUE(ShowsColour(ScreenBuffer, FixtureTree::BackgroundColour()));
+    // And the screen shows the background again.
+    const wxColour shown = ClientPixel(m, 239, 269), want = FixtureTree::BackgroundColour();
+    EXPECT_NEAR(shown.Red(), want.Red(), 12);
+    EXPECT_NEAR(shown.Green(), want.Green(), 12);
+    EXPECT_NEAR(shown.Blue(), want.Blue(), 12);
 }
 
 TEST_F(StartWindow, BackgroundChosenInTheDialog)
@@ -517,7 +543,7 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     EXPECT_EQ(std::string(saved.BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
 }
 
-TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
+TEST_F(StartWindow, DictionaryChosenIsLoadedWithASplashThatGoesAtIdle)
 {
     StMenu* m = Start();
     const std::string path = Data("slowniki/two.slo", TwoWords);
@@ -526,7 +552,8 @@ TEST_F(StartWindow, DictionaryChosenIsLoadedUnderASplash)
     EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
     EXPECT_TRUE(Slownik::IsWord("ac"));
     EXPECT_FALSE(Slownik::IsWord("ad"));
-    // The splash was up for the load and goes with the next idle time.
+    // A splash window was made for the load (not read from the screen) and
+    // goes with the next idle time.
     auto splashes = [] {
         int n = 0;
         for (wxWindow* w : wxTopLevelWindows)
@@ -613,7 +640,7 @@ void Tap(wxWindow* w, wxPoint at)
 
 } // namespace
 
-TEST_F(StartWindow, HelpShowsOurPageAndATapClosesIt)
+TEST_F(StartWindow, HelpOpensOurPageAndATapClosesIt)
 {
     std::filesystem::create_directories(tree.Path() + "/html");
     std::filesystem::copy_file(SOURCE_DATA_DIR "/html/pomoc.htm", tree.Path() + "/html/pomoc.htm");
@@ -817,10 +844,10 @@ TEST_F(StartWindow, StartWithFourComputersPlaysTheGameThrough)
     EXPECT_TRUE(m->IsShown());
 }
 
-// With a computer drawn to move first, START plays its move before the start
-// window goes: the move is on the board and, with confirmation off, already
-// accepted for the human who moves next.
-TEST_F(StartWindow, StartWithAComputerFirstShowsItsMoveAccepted)
+// With a computer drawn to move first, START plays its move: the move is on
+// the board and, with confirmation off, already accepted for the human who
+// moves next, in the game window that START shows.
+TEST_F(StartWindow, StartWithAComputerFirstPlaysItsMoveAccepted)
 {
     StMenu* m = Start();
     // Every two-letter word, so any opening rack has a move.
@@ -977,9 +1004,10 @@ TEST_F(StartWindow, SettingsThatCannotBeSavedAreToldOnce)
                        "\nThe settings last until the program ends.");
 }
 
-// OK's save may fail and tell the player: the box opens over the players
-// page as it is drawn, not over a window still frozen for the page swap.
-TEST_F(StartWindow, SaveFaultAfterOptionsOkOverTheDrawnPlayersPage)
+// OK's save may fail and tell the player: by then the players page is back
+// and the window is no longer frozen for the page swap, so it can be drawn
+// behind the box (the box itself is answered unseen).
+TEST_F(StartWindow, SaveFaultAfterOptionsOkIsToldOnceTheWindowThaws)
 {
     StMenu* m = Start();
     TakeMessageBoxes();

@@ -54,12 +54,21 @@ TEST(DictionaryCompiler, FiltersWordsAndLaysOutTheGraph)
         EXPECT_TRUE(Slownik::IsWord(w)) << w;
     for (const char* w : {"a", "v", "abcdefghijklmnop", "abcdefghijklmn"})
         EXPECT_FALSE(Slownik::IsWord(w)) << w;
-    // Word-final leaves carry child index 0, and equal child lists are shared:
-    // "ab"/"ac" under 'a' and nothing else; 'w' -> 'v' and 'v' -> 'w' differ.
+    // Word-final leaves carry child index 0; 'w' -> 'v' and 'v' -> 'w' are
+    // two lists, not one (sharing itself: SharesIdenticalChildLists).
     int found = 0;
     const int aChildren = Slownik::FindChild('a', 1, found);
     Slownik::FindChild('c', aChildren, found);
     EXPECT_EQ(Slownik::Node(found).firstChild, 0);
+    const int wChildren = Slownik::FindChild('w', 1, found);
+    const int vChildren = Slownik::FindChild('v', 1, found);
+    ASSERT_GT(wChildren, 0);
+    ASSERT_GT(vChildren, 0);
+    EXPECT_NE(wChildren, vChildren);
+    EXPECT_EQ(Slownik::Node(wChildren).letter, 'v');
+    EXPECT_TRUE(Slownik::Node(wChildren).lastSibling);
+    EXPECT_EQ(Slownik::Node(vChildren).letter, 'w');
+    EXPECT_TRUE(Slownik::Node(vChildren).lastSibling);
 }
 
 TEST(DictionaryCompiler, SharesIdenticalChildLists)

@@ -153,6 +153,7 @@ TEST(Board, InstalledLayoutIsSymmetricWithEveryPremium)
             const Pole& r = Plansza[y][x];
             EXPECT_EQ(p.colourClass, q.colourClass);
             EXPECT_EQ(p.colourClass, r.colourClass);
+            EXPECT_EQ(p.wordMultiplier, q.wordMultiplier);
             EXPECT_EQ(p.wordMultiplier, r.wordMultiplier);
             ++classes[p.colourClass];
             mult2 += p.wordMultiplier == 2;

@@ -226,6 +226,8 @@ TEST_F(DictionaryTest, UnopenableFileKeepsTheWords)
 {
     ASSERT_EQ(Load(TwoWords), 0);
     EXPECT_EQ(Slownik::LoadFile(Missing().c_str()), 1);
+    // The count of nodes read from the file is 0; the graph loaded before
+    // answers on.
     EXPECT_EQ(Slownik::Count(), 0);
     EXPECT_TRUE(Slownik::IsWord("ab"));
     EXPECT_EQ(Cross("a?"), "bc");

@@ -16,8 +16,6 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The option colours before any settings are read.
-
 // The bytes of a valid record with the given background, tile folder and
 // colours, the dictionary "a/slo.slo", seats Ewa, Computer III, none and Jan,
 // and the confirmation on. The texts are under 100 bytes.
