@@ -100,7 +100,10 @@ public:
 
 private:
     // A square's tile and its blank's letter.
-    static std::uint16_t TileOf(const Pole& p) { return static_cast<std::uint16_t>(p.tile | p.blankLetter << 8); }
+    static std::uint16_t TileOf(const Pole& p)
+    {
+        return static_cast<std::uint16_t>(p.tile | p.blankLetter << 8);
+    }
 
     void ComputeLine(bool across, int n, bool changed)
     {

@@ -108,15 +108,6 @@ std::string FollowLinks(std::string path)
     return path;
 }
 
-} // namespace
-
-bool SettingsSaveReplaces(const std::string& real)
-{
-    return FollowLinks(WrittenFileTarget(SettingsFilePath)) == FollowLinks(real);
-}
-
-namespace {
-
 int RefuseWrite(FileFault* fault, const std::string& real, const char* what)
 {
     return RefuseFile(fault, SettingsKind, real,
@@ -178,6 +169,11 @@ bool KeepRefusedFile(const std::string& real, FileFault* fault)
 }
 
 } // namespace
+
+bool SettingsSaveReplaces(const std::string& real)
+{
+    return FollowLinks(WrittenFileTarget(SettingsFilePath)) == FollowLinks(real);
+}
 
 int WriteSettingsFile(const char* path, const Ustawienia& record, FileFault* fault)
 {

@@ -393,8 +393,8 @@ bool StMenu::ChooseDataFile(const char* message, const char* folder, const char*
     if (what) {
         FileFault fault;
         RefuseFile(&fault, kind, path,
-                   std::string(what) + " (the settings keep at most " + std::to_string(maxLength)
-                       + " plain characters)");
+                   std::string(what) + " (at most " + std::to_string(maxLength)
+                       + " plain ASCII characters are taken)");
         TellPlayer({FaultParagraph(fault, outcome)}, this);
         return false;
     }

@@ -514,16 +514,15 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     tree.Picture(tooLong, 10, 10, *wxBLUE);
     tree.Picture("tlo/\xc5\x82.JPG", 10, 10, *wxBLUE);
     // The player is told why a chosen file is not taken.
-    const std::string kept = " plain characters).\nThe option stays as it was.";
+    const std::string kept = " plain ASCII characters are taken).\nThe option stays as it was.";
     const struct { int answer; std::string rel, told; } refused[] = {
         {wxID_CANCEL, "tlo/green.JPG", ""},
         {wxID_OK, tooLong,
          "Picture '" + std::string(InstallFolder) + tooLong
-             + "': its path is too long (the settings keep at most 99" + kept},
+             + "': its path is too long (at most 99" + kept},
         {wxID_OK, "tlo/\xc5\x82.JPG",
          "Picture '" + std::string(InstallFolder)
-             + "tlo/\xc5\x82.JPG': its path has letters other than plain ASCII (the settings "
-               "keep at most 99"
+             + "tlo/\xc5\x82.JPG': its path has letters other than plain ASCII (at most 99"
              + kept}};
     TakeMessageBoxes();
     for (const auto& r : refused) {
