@@ -10,6 +10,7 @@
 #include "model/gra.h"
 #include "model/plansza.h"
 #include "model/punkt.h"
+#include "window/geometria.h"
 #include "window/obraz_przeciagania.h"
 #include "window/obrazki.h"
 #include "window/tura.h"
@@ -24,8 +25,6 @@ enum {
     ID_BTN_VIEW = 5025,
     ID_BTN_CLOSE = 5026,
 };
-
-extern const wxSize GameWindowSize; // 240 by 270 client pixels
 
 // Drag states of the stylus input.
 enum { DragDragging = 0, DragPressed = 1, DragIdle = 2 };

@@ -14,6 +14,7 @@
 #include "model/opcje.h"
 #include "model/plansza.h"
 #include "window/ekran.h"
+#include "window/geometria.h"
 #include "window/graframe.h"
 
 namespace {
@@ -128,7 +129,7 @@ void GraFrame::AskAcceptWord()
     FrontCanvas dc(this);
     DrawPlansza(dc);
     CopyMessage(statusLine, "Accept this word?");
-    dc.SetClippingRegion(3, 242, 240, 30);
+    dc.SetClippingRegion(PromptArea);
     yesButton->Show();
     noButton->Show();
     TurnControlsShown();
@@ -143,7 +144,7 @@ void GraFrame::EndAcceptPrompt()
     yesButton->Hide();
     noButton->Hide();
     FrontCanvas dc(this);
-    dc.SetClippingRegion(3, 242, 240, 30);
+    dc.SetClippingRegion(PromptArea);
     putButton->Show();
     viewButton->Show();
     PaintBackground(dc);

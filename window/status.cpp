@@ -10,6 +10,7 @@
 #include "model/plansza.h"
 #include "platform/tekst.h"
 #include "window/ekran.h"
+#include "window/geometria.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
 #include "window/zasady.h"
@@ -141,8 +142,7 @@ void GraFrame::UpdateMoveStatus()
         wxMemoryDC mem(ScreenBuffer);
         PaintBackground(mem);
         DrawInfo(mem);
-        const wxRect hints(0, 0, GameWindowSize.x, 147);
-        FrontCanvas dc(this, hints);
-        dc.Blit(hints.GetTopLeft(), hints.GetSize(), &mem, hints.GetTopLeft(), wxCOPY);
+        FrontCanvas dc(this, HintRows);
+        dc.Blit(HintRows.GetTopLeft(), HintRows.GetSize(), &mem, HintRows.GetTopLeft(), wxCOPY);
     }
 }
