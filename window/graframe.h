@@ -50,7 +50,11 @@ public:
     void PaintBackground(wxDC& dc);
     void DrawPlansza(wxDC& dc);
     void DrawPlacedMarks(wxDC& dc);
+    // VIEW: the other view.
     void OnToggleBoardView(wxCommandEvent& event);
+    // Shows the board view (true) or the info view: the buttons of the info
+    // view, then the board and rack, or the whole window with its background.
+    void SetBoardView(bool board);
     void DrawStojak(wxDC& dc);
     void DrawExchangeSlots(wxDC& dc);
     void DrawLetterPicker(wxDC& dc);

@@ -95,10 +95,8 @@ void GraFrame::UpdateControls(bool afterAccept)
     else if (!tura.gameOver)
         EndAcceptPrompt();
     // Every turn change opens the board view.
-    if (!boardView) {
-        wxCommandEvent none;
-        OnToggleBoardView(none);
-    }
+    if (!boardView)
+        SetBoardView(true);
     if (tura.gameOver) {
         for (wxWindow* b : {putButton, passButton, exchangeButton, yesButton, noButton})
             b->Disable();
@@ -120,10 +118,8 @@ void GraFrame::UpdateControls(bool afterAccept)
 
 void GraFrame::AskAcceptWord()
 {
-    if (!boardView) {
-        wxCommandEvent none;
-        OnToggleBoardView(none);
-    }
+    if (!boardView)
+        SetBoardView(true);
     putButton->Hide();
     viewButton->Hide();
     FrontCanvas dc(this);

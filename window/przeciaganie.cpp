@@ -54,10 +54,8 @@ void GraFrame::PlaceTile(int x, int y)
     const Tile letter = draggedLetter;
     if (letter == BlankTile) {
         tura.AddBlank(Punkt{x, y});
-        if (boardView) {
-            wxCommandEvent none;
-            OnToggleBoardView(none);
-        }
+        if (boardView)
+            SetBoardView(false);
         if (!boardView) {
             FrontCanvas front(this);
             RefreshLetterPicker(front);

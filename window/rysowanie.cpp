@@ -173,9 +173,11 @@ void GraFrame::DrawPlacedMarks(wxDC& dc)
     }
 }
 
-void GraFrame::OnToggleBoardView(wxCommandEvent&)
+void GraFrame::OnToggleBoardView(wxCommandEvent&) { SetBoardView(!boardView); }
+
+void GraFrame::SetBoardView(bool board)
 {
-    boardView = !boardView;
+    boardView = board;
     passButton->Show(!boardView);
     exchangeButton->Show(!boardView);
     closeButton->Show(!boardView);
