@@ -85,7 +85,8 @@ public:
     static Tile PickerCellLetter(int cell);
 
     // Turn flow
-    // Move status: hint lines, caption, PUT and EXCHANGE, the pending score.
+    // Move status: applies JudgeMoveStatus (window/zasady.h) to the hint
+    // lines, caption, PUT and EXCHANGE and the pending score, and repaints.
     void UpdateMoveStatus();
     void UpdateLineAndStatus();
     void SetMenuBarText(const wxString& text);
