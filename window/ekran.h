@@ -10,10 +10,17 @@
 //
 // The device context keeps no account of what its blits and pictures touch,
 // so the drawing functions report their areas (Touched); a canvas that got
-// no report invalidates the whole window.
+// no report invalidates the whole window. In a debug build (NDEBUG not
+// defined) a released canvas compares the front buffer with what it held
+// before and aborts, naming the pixel and the areas reported, when a pixel
+// changed outside every reported area: a drawing that does not report its
+// area would not reach the screen.
 #pragma once
 
+#include <vector>
+
 #include <wx/dcmemory.h>
+#include <wx/image.h>
 
 class GraFrame;
 
@@ -31,7 +38,16 @@ public:
 private:
     GraFrame* frame_;
     wxRect changed_;
+#ifndef NDEBUG
+    wxImage before_;
+    std::vector<wxRect> reported_;
+#endif
 };
+
+// The first pixel that differs between before and after (pictures of one
+// size) and lies in none of areas; (-1, -1) when there is none.
+wxPoint ChangedOutside(const wxImage& before, const wxImage& after,
+                       const std::vector<wxRect>& areas);
 
 // Reports area as drawn on when dc is a FrontCanvas; any other device
 // context needs no report.

@@ -18,7 +18,6 @@
 #include "window/ekran.h"
 #include "window/tlo.h"
 
-const wxSize GameWindowSize(240, 270);
 GraFrame* TheGraFrame = nullptr;
 wxFrame* TheStartWindow = nullptr;
 

@@ -10,6 +10,7 @@
 #include "model/gra.h"
 #include "model/plansza.h"
 #include "model/punkt.h"
+#include "window/geometria.h"
 #include "window/obraz_przeciagania.h"
 #include "window/obrazki.h"
 #include "window/tura.h"
@@ -24,8 +25,6 @@ enum {
     ID_BTN_VIEW = 5025,
     ID_BTN_CLOSE = 5026,
 };
-
-extern const wxSize GameWindowSize; // 240 by 270 client pixels
 
 // Drag states of the stylus input.
 enum { DragDragging = 0, DragPressed = 1, DragIdle = 2 };
@@ -51,7 +50,11 @@ public:
     void PaintBackground(wxDC& dc);
     void DrawPlansza(wxDC& dc);
     void DrawPlacedMarks(wxDC& dc);
+    // VIEW: the other view.
     void OnToggleBoardView(wxCommandEvent& event);
+    // Shows the board view (true) or the info view: the buttons of the info
+    // view, then the board and rack, or the whole window with its background.
+    void SetBoardView(bool board);
     void DrawStojak(wxDC& dc);
     void DrawExchangeSlots(wxDC& dc);
     void DrawLetterPicker(wxDC& dc);
@@ -82,7 +85,8 @@ public:
     static Tile PickerCellLetter(int cell);
 
     // Turn flow
-    // Move status: hint lines, caption, PUT and EXCHANGE, the pending score.
+    // Move status: applies JudgeMoveStatus (window/zasady.h) to the hint
+    // lines, caption, PUT and EXCHANGE and the pending score, and repaints.
     void UpdateMoveStatus();
     void UpdateLineAndStatus();
     void SetMenuBarText(const wxString& text);

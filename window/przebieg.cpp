@@ -14,6 +14,7 @@
 #include "model/opcje.h"
 #include "model/plansza.h"
 #include "window/ekran.h"
+#include "window/geometria.h"
 #include "window/graframe.h"
 
 namespace {
@@ -94,10 +95,8 @@ void GraFrame::UpdateControls(bool afterAccept)
     else if (!tura.gameOver)
         EndAcceptPrompt();
     // Every turn change opens the board view.
-    if (!boardView) {
-        wxCommandEvent none;
-        OnToggleBoardView(none);
-    }
+    if (!boardView)
+        SetBoardView(true);
     if (tura.gameOver) {
         for (wxWindow* b : {putButton, passButton, exchangeButton, yesButton, noButton})
             b->Disable();
@@ -119,16 +118,14 @@ void GraFrame::UpdateControls(bool afterAccept)
 
 void GraFrame::AskAcceptWord()
 {
-    if (!boardView) {
-        wxCommandEvent none;
-        OnToggleBoardView(none);
-    }
+    if (!boardView)
+        SetBoardView(true);
     putButton->Hide();
     viewButton->Hide();
     FrontCanvas dc(this);
     DrawPlansza(dc);
     CopyMessage(statusLine, "Accept this word?");
-    dc.SetClippingRegion(3, 242, 240, 30);
+    dc.SetClippingRegion(PromptArea);
     yesButton->Show();
     noButton->Show();
     TurnControlsShown();
@@ -143,7 +140,7 @@ void GraFrame::EndAcceptPrompt()
     yesButton->Hide();
     noButton->Hide();
     FrontCanvas dc(this);
-    dc.SetClippingRegion(3, 242, 240, 30);
+    dc.SetClippingRegion(PromptArea);
     putButton->Show();
     viewButton->Show();
     PaintBackground(dc);

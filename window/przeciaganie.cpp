@@ -2,41 +2,44 @@
 // the steps that lay tiles on the board and take them back.
 #include <utility>
 
-
 #include "model/litery.h"
 #include "window/ekran.h"
+#include "window/geometria.h"
 #include "window/graframe.h"
 
 namespace {
 
-// Hit areas of the window, in client pixels.
+// Hit areas of the window (window/geometria.h).
 int RackSlotAt(int x, int y)
 {
-    if (x > 125 && x < 234 && y > 246.8 && y < 258.8)
-        return (x - 126) / 16;
+    if (x > RackTileX && x < RackHitRight && y > RackHitTop && y < RackHitBottom)
+        return (x - RackHitSlot0X) / SlotPixels;
     return -1;
 }
 
 int ExchangeSlotAt(int x, int y)
 {
-    if (x > 123 && x < 235 && y > 218 && y < 234)
-        return (x - 123) / 16;
+    if (x > ExchangeSlotX && x < ExchangeSlotX + RackSlots * SlotPixels && y > ExchangeSlotY
+        && y < ExchangeSlotY + SlotPixels)
+        return (x - ExchangeSlotX) / SlotPixels;
     return -1;
 }
 
 int PickerCellAt(int x, int y)
 {
-    if (x > 15 && x < 127 && y > 147 && y < 230)
-        return (x - 15) / 14 + 8 * ((y - 147) / 14);
+    if (x > PickerArea.x && x < PickerArea.x + PickerColumns * PickerCellPixels
+        && y > PickerArea.y && y < PickerHitBottom)
+        return (x - PickerArea.x) / PickerCellPixels
+               + PickerColumns * ((y - PickerArea.y) / PickerCellPixels);
     return -1;
 }
 
-// The board square under a point of the board area (0, 0, 240, 240).
+// The board square under a point of the board area.
 bool SquareAt(int x, int y, Punkt& q)
 {
-    if (x < 0 || y < 0 || x >= BoardSize * 16 || y >= BoardSize * 16)
+    if (x < 0 || y < 0 || x >= BoardPixels || y >= BoardPixels)
         return false;
-    q = Punkt{x / 16 + 1, y / 16 + 1};
+    q = Punkt{x / SquarePixels + 1, y / SquarePixels + 1};
     return true;
 }
 
@@ -51,13 +54,11 @@ void GraFrame::PlaceTile(int x, int y)
     const Tile letter = draggedLetter;
     if (letter == BlankTile) {
         tura.AddBlank(Punkt{x, y});
-        if (boardView) {
-            wxCommandEvent none;
-            OnToggleBoardView(none);
-        }
+        if (boardView)
+            SetBoardView(false);
         if (!boardView) {
-            FrontCanvas window(this);
-            RefreshLetterPicker(window);
+            FrontCanvas front(this);
+            RefreshLetterPicker(front);
         }
     }
     tura.pendingScore += LetterValue(letter);
@@ -86,8 +87,8 @@ int GraFrame::TakeBackLastTile()
         if (tura.blankCount > 0)
             --tura.blankCount;
         if (!boardView) {
-            FrontCanvas window(this);
-            RefreshLetterPicker(window);
+            FrontCanvas front(this);
+            RefreshLetterPicker(front);
         }
     }
     rack->slots[r] = letter;
@@ -138,8 +139,8 @@ int GraFrame::HitTestRack(int x, int y)
     if (!boardView || !SquareAt(x, y, q) || !MovePlacedTileLast(q.x, q.y))
         return -1;
     const int r = TakeBackLastTile();
-    FrontCanvas window(this);
-    DrawPlansza(window);
+    FrontCanvas front(this);
+    DrawPlansza(front);
     return r;
 }
 
@@ -154,15 +155,15 @@ void GraFrame::ReturnExchangeTile(int slot)
     rack->slots[r] = tura.exchangeSlots[slot];
     tura.exchangeSlots[slot] = 0;
     --tura.exchangeCount;
-    FrontCanvas window(this);
-    DrawExchangeSlots(window);
+    FrontCanvas front(this);
+    DrawExchangeSlots(front);
 }
 
 void GraFrame::RefreshExchangeSlots()
 {
     exchangeButton->Enable(tura.exchangeCount > 0);
-    FrontCanvas window(this);
-    DrawExchangeSlots(window);
+    FrontCanvas front(this);
+    DrawExchangeSlots(front);
 }
 
 void GraFrame::OnMouse(wxMouseEvent& event)
@@ -181,8 +182,8 @@ void GraFrame::OnMouse(wxMouseEvent& event)
         if (DragState == DragPressed) {
             // A tap: the letter stays where the press left it.
             DragState = DragIdle;
-            FrontCanvas window(this);
-            DrawStojak(window);
+            FrontCanvas front(this);
+            DrawStojak(front);
         } else if (DragState == DragDragging) {
             Drop();
             Update();
@@ -202,10 +203,10 @@ void GraFrame::OnRightPress(int x, int y)
     Punkt q;
     if (boardView) {
         if (SquareAt(x, y, q) && MovePlacedTileLast(q.x, q.y) && TakeBackLastTile() >= 0) {
-            FrontCanvas window(this);
-            DrawStojak(window);
-            DrawPlansza(window);
-            RefreshLetterPicker(window);
+            FrontCanvas front(this);
+            DrawStojak(front);
+            DrawPlansza(front);
+            RefreshLetterPicker(front);
         }
         return;
     }
@@ -215,10 +216,10 @@ void GraFrame::OnRightPress(int x, int y)
     ReturnExchangeTile(e);
     RefreshExchangeSlots();
     UpdateMoveStatus();
-    FrontCanvas window(this);
-    DrawStojak(window);
-    DrawExchangeSlots(window);
-    DrawInfo(window);
+    FrontCanvas front(this);
+    DrawStojak(front);
+    DrawExchangeSlots(front);
+    DrawInfo(front);
 }
 
 void GraFrame::OnLeftPress(int x, int y)
@@ -235,8 +236,8 @@ void GraFrame::OnLeftPress(int x, int y)
                 ReturnExchangeTile(e);
                 RefreshExchangeSlots();
                 UpdateMoveStatus();
-                FrontCanvas window(this);
-                DrawInfo(window);
+                FrontCanvas front(this);
+                DrawInfo(front);
                 s = r;
             }
         } else if (PickerCellLetter(cell) && tura.blankCount > tura.blanksLettered &&
@@ -247,9 +248,9 @@ void GraFrame::OnLeftPress(int x, int y)
                 Plansza[b.x][b.y].blankLetter = PickerCellLetter(cell);
                 ++tura.blanksLettered;
                 UpdateMoveStatus();
-                FrontCanvas window(this);
-                RefreshLetterPicker(window);
-                DrawPlansza(window);
+                FrontCanvas front(this);
+                RefreshLetterPicker(front);
+                DrawPlansza(front);
             }
         }
     }
@@ -275,8 +276,8 @@ void GraFrame::StartDrag(const wxPoint& pos)
     }
     dragImage->Move(pos);
     {
-        FrontCanvas window(this);
-        DrawStojak(window);
+        FrontCanvas front(this);
+        DrawStojak(front);
     }
     dragImage->Show();
 }
@@ -293,8 +294,8 @@ void GraFrame::FollowStylus(const wxPoint& pos)
         } else {
             const Punkt old = hoverSquare;
             hoverSquare = q;
-            FrontCanvas window(this);
-            DragOverSquare(window, old.x, old.y);
+            FrontCanvas front(this);
+            DragOverSquare(front, old.x, old.y);
         }
         dragImage->Move(pos);
         return;
@@ -312,24 +313,24 @@ void GraFrame::FollowStylus(const wxPoint& pos)
             rack->slots[i] = rack->slots[i - 1];
         rack->slots[r] = 0;
         pressedSlot = r;
-        FrontCanvas window(this);
-        DrawStojak(window);
+        FrontCanvas front(this);
+        DrawStojak(front);
     } else if (e >= 0 && !boardView) {
         previewed = !tura.exchangeSlots[e];
         tura.highlightedExchangeSlot = previewed ? e : -1;
-        FrontCanvas window(this);
-        DrawExchangeSlots(window);
+        FrontCanvas front(this);
+        DrawExchangeSlots(front);
     } else if (tura.highlightedExchangeSlot >= 0) {
         tura.highlightedExchangeSlot = -1;
-        FrontCanvas window(this);
-        DrawExchangeSlots(window);
+        FrontCanvas front(this);
+        DrawExchangeSlots(front);
     }
 
     const Punkt old = hoverSquare;
     hoverSquare = Punkt{-1, -1};
     if (old.x > 0) {
-        FrontCanvas window(this);
-        DragOverSquare(window, old.x, old.y);
+        FrontCanvas front(this);
+        DragOverSquare(front, old.x, old.y);
     }
     dragImage->Move(pos);
     if (!previewed)
@@ -345,20 +346,20 @@ void GraFrame::Drop()
     hoverSquare = Punkt{-1, -1};
     if (h.x >= 1 && CanPlaceAt(h.x, h.y)) {
         PlaceTile(h.x, h.y);
-        FrontCanvas window(this);
-        DragOverSquare(window, h.x, h.y);
+        FrontCanvas front(this);
+        DragOverSquare(front, h.x, h.y);
     } else if (tura.highlightedExchangeSlot >= 0) {
         tura.exchangeSlots[tura.highlightedExchangeSlot] = draggedLetter;
         tura.highlightedExchangeSlot = -1;
         ++tura.exchangeCount;
         RefreshExchangeSlots();
         UpdateMoveStatus();
-        FrontCanvas window(this);
-        DrawInfo(window);
+        FrontCanvas front(this);
+        DrawInfo(front);
     } else {
         rack->slots[pressedSlot] = draggedLetter;
-        FrontCanvas window(this);
-        DrawStojak(window);
+        FrontCanvas front(this);
+        DrawStojak(front);
     }
     DragState = DragIdle;
     pressedSlot = -1;
@@ -384,12 +385,12 @@ void GraFrame::CancelDrag()
     const Punkt old = hoverSquare;
     hoverSquare = Punkt{-1, -1};
     {
-        FrontCanvas window(this);
+        FrontCanvas front(this);
         if (old.x > 0)
-            DragOverSquare(window, old.x, old.y);
+            DragOverSquare(front, old.x, old.y);
         if (tura.highlightedExchangeSlot >= 0) {
             tura.highlightedExchangeSlot = -1;
-            DrawExchangeSlots(window);
+            DrawExchangeSlots(front);
         }
     }
     Drop();

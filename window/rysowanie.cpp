@@ -9,23 +9,11 @@
 #include "model/opcje.h"
 #include "platform/tekst.h"
 #include "window/ekran.h"
+#include "window/geometria.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
 
 namespace {
-
-constexpr int SquarePixels = 16;
-constexpr int BoardPixels = BoardSize * SquarePixels;
-constexpr int PickerCells = 26;
-constexpr int PickerColumns = 8;
-
-const wxRect PickerArea(15, 147, 128, 64);
-const wxRect RackArea(120, 244, 120, 60);
-const wxRect StatusArea(0, 245, 122, 65);
-const wxRect PlayerListArea(0, 0, 160, 148);
-// The bag picture, and the player rows: from x 38 to just before the bag.
-constexpr int BagX = 191, BagY = 26;
-constexpr int PlayerRowX = 38, PlayerRowEnd = BagX - 3;
 
 wxColour ToColour(Rgb c) { return wxColour(c.red, c.green, c.blue); }
 
@@ -80,9 +68,9 @@ const wxBitmap* GraFrame::SquareTilePicture(const Pole& p) const
 void GraFrame::DrawSquare(wxDC& dc, int x, int y) const
 {
     const Pole& p = Plansza[x][y];
-    const int left = (x - 1) * SquarePixels, top = (y - 1) * SquarePixels;
-    DrawIfOk(dc, SquarePicture(p), left, top);
-    DrawIfOk(dc, SquareTilePicture(p), left + 1, top + 1);
+    const wxPoint corner = SquareCorner(x, y);
+    DrawIfOk(dc, SquarePicture(p), corner.x, corner.y);
+    DrawIfOk(dc, SquareTilePicture(p), corner.x + TileInset, corner.y + TileInset);
 }
 
 Stojak* GraFrame::ShownRack() const
@@ -127,8 +115,8 @@ void GraFrame::ComposeFront(bool background)
         return;
     wxMemoryDC buffer(ScreenBuffer);
     ComposeScreen(buffer, background);
-    FrontCanvas window(this, wxRect(GameWindowSize));
-    window.Blit(0, 0, 240, 270, &buffer, 0, 0, wxCOPY, false);
+    FrontCanvas front(this, wxRect(GameWindowSize));
+    front.Blit(wxPoint(0, 0), GameWindowSize, &buffer, wxPoint(0, 0), wxCOPY, false);
     frontComposed = true;
 }
 
@@ -140,7 +128,7 @@ void GraFrame::OnPaint(wxPaintEvent&)
     wxPaintDC window(this);
     if (frontComposed) {
         wxMemoryDC front(frontBuffer);
-        window.Blit(0, 0, 240, 270, &front, 0, 0, wxCOPY, false);
+        window.Blit(wxPoint(0, 0), GameWindowSize, &front, wxPoint(0, 0), wxCOPY, false);
     } else {
         ComposeScreen(window, true);
     }
@@ -172,22 +160,24 @@ void GraFrame::DrawPlansza(wxDC& dc)
         board.SetBrush(*wxWHITE_BRUSH);
         DrawPlacedMarks(board);
     }
-    dc.Blit(0, 0, BoardPixels, BoardPixels, &board, 0, 0, wxCOPY, false);
-    Touched(dc, wxRect(0, 0, BoardPixels, BoardPixels));
+    dc.Blit(BoardArea.GetTopLeft(), BoardArea.GetSize(), &board, wxPoint(0, 0), wxCOPY, false);
+    Touched(dc, BoardArea);
 }
 
 void GraFrame::DrawPlacedMarks(wxDC& dc)
 {
     for (int i = 0; i < tura.placedCount; ++i) {
-        const Punkt q = tura.placedSquares[i];
-        dc.DrawRoundedRectangle((q.x - 1) * SquarePixels + 3, (q.y - 1) * SquarePixels + 3, 3, 3,
-                                1.0);
+        const wxPoint corner = SquareCorner(tura.placedSquares[i].x, tura.placedSquares[i].y);
+        dc.DrawRoundedRectangle(corner.x + MarkInset, corner.y + MarkInset, MarkSize, MarkSize,
+                                MarkCorner);
     }
 }
 
-void GraFrame::OnToggleBoardView(wxCommandEvent&)
+void GraFrame::OnToggleBoardView(wxCommandEvent&) { SetBoardView(!boardView); }
+
+void GraFrame::SetBoardView(bool board)
 {
-    boardView = !boardView;
+    boardView = board;
     passButton->Show(!boardView);
     exchangeButton->Show(!boardView);
     closeButton->Show(!boardView);
@@ -196,12 +186,12 @@ void GraFrame::OnToggleBoardView(wxCommandEvent&)
         return;
     }
     // Only the board and the rack change: the rest stays as it is.
-    FrontCanvas window(this);
+    FrontCanvas front(this);
     {
-        wxDCClipper clip(window, wxRect(0, 0, BoardPixels, BoardPixels));
-        DrawPlansza(window);
+        wxDCClipper clip(front, BoardArea);
+        DrawPlansza(front);
     }
-    DrawStojak(window);
+    DrawStojak(front);
 }
 
 void GraFrame::DrawStojak(wxDC& dc)
@@ -219,7 +209,7 @@ void GraFrame::DrawStojak(wxDC& dc)
     DrawIfOk(dc, rackBitmap.get(), RackArea.x, RackArea.y);
     for (int i = 0; i < RackSlots; ++i)
         if (rack->slots[i])
-            DrawIfOk(dc, TilePicture(rack->slots[i]), 125 + 16 * i, 245);
+            DrawIfOk(dc, TilePicture(rack->slots[i]), RackTileX + SlotPixels * i, RackTileY);
 }
 
 void GraFrame::DrawExchangeSlots(wxDC& dc)
@@ -227,12 +217,13 @@ void GraFrame::DrawExchangeSlots(wxDC& dc)
     if (boardView)
         return;
     for (int i = 0; i < RackSlots; ++i) {
-        DrawIfOk(dc, exchangeSlotBitmap.get(), 123 + 16 * i, 218);
+        const int x = ExchangeSlotX + SlotPixels * i;
+        DrawIfOk(dc, exchangeSlotBitmap.get(), x, ExchangeSlotY);
         Tile letter = tura.exchangeSlots[i];
         if (!letter && i == tura.highlightedExchangeSlot)
             letter = draggedLetter; // preview of the drop
         if (letter)
-            DrawIfOk(dc, TilePicture(letter), 124 + 16 * i, 219);
+            DrawIfOk(dc, TilePicture(letter), x + TileInset, ExchangeSlotY + TileInset);
     }
 }
 
@@ -242,7 +233,8 @@ void GraFrame::DrawLetterPicker(wxDC& dc)
         return;
     for (int n = 0; n < PickerCells; ++n)
         DrawIfOk(dc, BlankTileBitmaps[LetterIndex(PickerCellLetter(n))].get(),
-                 PickerArea.x + 14 * (n % PickerColumns), PickerArea.y + 14 * (n / PickerColumns));
+                 PickerArea.x + PickerCellPixels * (n % PickerColumns),
+                 PickerArea.y + PickerCellPixels * (n / PickerColumns));
 }
 
 void GraFrame::RefreshLetterPicker(wxDC& dc)
@@ -273,12 +265,12 @@ void GraFrame::DrawInfo(wxDC& dc)
     dc.SetClippingRegion(StatusArea);
     PaintBackground(dc);
     const wxString status = ToWx(statusLine);
-    dc.DrawText(status, 3, 247);
-    Touched(dc, wxRect(wxPoint(3, 247), dc.GetTextExtent(status)));
+    dc.DrawText(status, StatusTextAt);
+    Touched(dc, wxRect(StatusTextAt, dc.GetTextExtent(status)));
     if (boardView)
         return;
     // The player list, the bag and the hint lines.
-    Touched(dc, wxRect(0, 0, GameWindowSize.x, PlayerListArea.GetBottom() + 1));
+    Touched(dc, InfoPanelArea);
 
     dc.SetClippingRegion(PlayerListArea);
     PaintBackground(dc);
@@ -287,21 +279,21 @@ void GraFrame::DrawInfo(wxDC& dc)
             const Gracz* g = TheGra->player[i];
             if (!g)
                 continue;
-            const int y = 24 * i;
+            const int y = PlayerRowPitch * i;
             UseFont(dc, 10, ToColour(i == TheGra->current ? HighlightColour : TextColour));
             // Up to the bag: a long name does not run under it.
             dc.DrawText(PlayerRow(dc, g->name, g->rack ? g->rack->Count() : 0,
                                   PlayerRowEnd - PlayerRowX),
                         PlayerRowX, y);
-            dc.DrawText(ToWx(std::to_string(g->score).c_str()), 8, y);
+            dc.DrawText(ToWx(std::to_string(g->score).c_str()), PlayerScoreX, y);
         }
     }
     DrawIfOk(dc, bagBitmap.get(), BagX, BagY);
     UseFont(dc, 11, *wxWHITE);
-    dc.DrawText(ToWx(std::to_string(TheGra ? TheGra->tilesLeft : 0).c_str()), 201, 36);
+    dc.DrawText(ToWx(std::to_string(TheGra ? TheGra->tilesLeft : 0).c_str()), BagCountAt);
     UseFont(dc, 8, ToColour(TextColour));
-    dc.DrawText(ToWx(hintLine1), 10, 110);
-    dc.DrawText(ToWx(hintLine2), 10, 124);
+    dc.DrawText(ToWx(hintLine1), HintLine1At);
+    dc.DrawText(ToWx(hintLine2), HintLine2At);
 }
 
 void GraFrame::DragOverSquare(wxDC& dc, int ox, int oy)
@@ -315,7 +307,8 @@ void GraFrame::DragOverSquare(wxDC& dc, int ox, int oy)
         DrawSquare(dc, ox, oy);
     if (h.x <= 0)
         return;
-    const int left = (h.x - 1) * SquarePixels + 1, top = (h.y - 1) * SquarePixels + 1;
+    const wxPoint corner = SquareCorner(h.x, h.y);
+    const int left = corner.x + TileInset, top = corner.y + TileInset;
     if (CanPlaceAt(h.x, h.y)) {
         // The tile shows snapped into the free square; the image stays hidden.
         DrawIfOk(dc, TilePicture(draggedLetter), left, top);

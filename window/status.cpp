@@ -1,34 +1,18 @@
 // The move status: what the tiles laid this turn amount to, shown in the
 // hint lines and the status caption, and whether PUT or EXCHANGE may act.
-#include <cstdio>
-
 #include <wx/control.h>
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
 
 #include "model/gra.h"
-#include "model/plansza.h"
 #include "platform/tekst.h"
 #include "window/ekran.h"
+#include "window/geometria.h"
 #include "window/graframe.h"
 #include "window/tlo.h"
 #include "window/zasady.h"
 
 namespace {
-
-// The two hint lines of one status, and the caption it sets (null: the
-// caption is left as it is).
-struct Hints {
-    const char* line1;
-    const char* line2;
-    const char* caption;
-};
-
-const Hints NotInLine{"Newly added tiles must", "form a continous line.", "Tiles should form a line"};
-const Hints NotTouching{"New tiles must be", "adjacent to old ones.", "Letters must be connected"};
-const Hints NotCentre{"The first word must cross", "the central field", "Not in the center"};
-const Hints OneTile{"The first word must", "have at least 2 tiles.", nullptr};
-const Hints BlankLetter{"Choose a letter", "for blank tile.", nullptr};
 
 // The room a menu bar title takes beyond its text: GTK pads it by 8 pixels
 // on each side; the rest is for themes that pad more.
@@ -80,58 +64,24 @@ void GraFrame::UpdateLineAndStatus()
 void GraFrame::UpdateMoveStatus()
 {
     exchangeButton->Disable();
-    if (tura.gameOver) {
-        // The hint lines keep the result.
-        SetMenuBarText("Finished");
+    const MoveStatus status = JudgeMoveStatus(tura, TheGra);
+    if (status.outcome == MoveStatus::NoGame)
         return;
+    if (status.outcome == MoveStatus::Judged) {
+        CopyMessage(hintLine1, status.hint1.c_str());
+        CopyMessage(hintLine2, status.hint2.c_str());
+        if (status.score)
+            tura.pendingScore = *status.score;
+        putButton->Enable(status.put);
+        exchangeButton->Enable(status.exchange);
     }
-    if (!TheGra)
+    if (status.caption)
+        SetMenuBarText(ToWx(status.caption->c_str()));
+    if (status.outcome == MoveStatus::GameOver)
         return;
-    const Gracz& shown = *TheGra->player[TheGra->shown];
-    hintLine1[0] = hintLine2[0] = 0;
-
-    auto show = [this](const Hints& h) {
-        CopyMessage(hintLine1, h.line1);
-        CopyMessage(hintLine2, h.line2);
-        putButton->Disable();
-        if (h.caption)
-            SetMenuBarText(h.caption);
-    };
-    if (tura.exchangeCount > 0) {
-        // An exchange is a whole turn: tiles laid meanwhile cannot be put.
-        putButton->Disable();
-        if (shown.exchangesUsed >= MaxExchanges) {
-            CopyMessage(hintLine1, "You can only change");
-            CopyMessage(hintLine2, "letters 3 times!!!");
-        } else {
-            CopyMessage(hintLine1, "Click EXCHANGE to");
-            CopyMessage(hintLine2, "change letters");
-            exchangeButton->Enable();
-        }
-    } else if (tura.placedCount == 0) {
-        putButton->Disable();
-        SetMenuBarText(wxString::Format("Player: %s", ToWx(shown.name)));
-    } else if (tura.blankCount > tura.blanksLettered) {
-        show(BlankLetter);
-        FrontCanvas dc(this);
-        DrawLetterPicker(dc);
-    } else if (!TheGra->firstMove && !IsInOneLine()) {
-        show(NotInLine);
-    } else if (!TheGra->firstMove && !TouchesOldTiles()) {
-        show(NotTouching);
-    } else if (TheGra->firstMove && !Plansza[CentreSquare][CentreSquare].tile) {
-        show(NotCentre);
-    } else if (TheGra->firstMove && tura.placedCount == 1) {
-        show(OneTile);
-    } else if (TheGra->firstMove && !IsInOneLine()) {
-        show(NotInLine);
-    } else {
-        const int score = ScoreMove();
-        tura.pendingScore = score;
-        CopyMessage(hintLine1, "Click PUT to place word");
-        std::snprintf(hintLine2, MessageLineBytes, "Points :%d", score);
-        putButton->Enable();
-        SetMenuBarText(wxString::Format("Points: %d", score));
+    if (status.pickLetter) {
+        FrontCanvas front(this);
+        DrawLetterPicker(front);
     }
 
     // The info view shows the hint lines: compose its background and info
@@ -141,8 +91,7 @@ void GraFrame::UpdateMoveStatus()
         wxMemoryDC mem(ScreenBuffer);
         PaintBackground(mem);
         DrawInfo(mem);
-        const wxRect hints(0, 0, GameWindowSize.x, 147);
-        FrontCanvas dc(this, hints);
-        dc.Blit(hints.GetTopLeft(), hints.GetSize(), &mem, hints.GetTopLeft(), wxCOPY);
+        FrontCanvas front(this, HintRows);
+        front.Blit(HintRows.GetTopLeft(), HintRows.GetSize(), &mem, HintRows.GetTopLeft(), wxCOPY);
     }
 }

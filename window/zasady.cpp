@@ -1,5 +1,6 @@
 #include "window/zasady.h"
 
+#include "model/litery.h"
 #include "model/plansza.h"
 #include "model/slownik.h"
 
@@ -98,4 +99,75 @@ int ScoreWord(const Tura& t, int x, int y, bool across)
 int ScoreMove(const Tura& t)
 {
     return ScoreMoveWith(t.placedSquares, t.placedCount, NewTiles(t));
+}
+
+namespace {
+
+// A status that shows two hint lines with PUT disabled, and sets caption
+// unless it is null.
+MoveStatus Refused(const char* line1, const char* line2, const char* caption)
+{
+    MoveStatus s;
+    s.outcome = MoveStatus::Judged;
+    s.hint1 = line1;
+    s.hint2 = line2;
+    if (caption)
+        s.caption = caption;
+    return s;
+}
+
+} // namespace
+
+MoveStatus JudgeMoveStatus(const Tura& t, const Gra* g)
+{
+    MoveStatus s;
+    if (t.gameOver) {
+        s.outcome = MoveStatus::GameOver;
+        s.caption = "Finished";
+        return s;
+    }
+    if (!g)
+        return s;
+    const Gracz& shown = *g->player[g->shown];
+    s.outcome = MoveStatus::Judged;
+    if (t.exchangeCount > 0) {
+        if (shown.exchangesUsed >= MaxExchanges)
+            return Refused("You can only change", "letters 3 times!!!", nullptr);
+        s.hint1 = "Click EXCHANGE to";
+        s.hint2 = "change letters";
+        s.exchange = true;
+        return s;
+    }
+    if (t.placedCount == 0) {
+        s.caption = std::string("Player: ") + (shown.name ? shown.name : "");
+        return s;
+    }
+    if (t.blankCount > t.blanksLettered) {
+        s = Refused("Choose a letter", "for blank tile.", nullptr);
+        s.pickLetter = true;
+        return s;
+    }
+    const auto notInLine = [] {
+        return Refused("Newly added tiles must", "form a continous line.", "Tiles should form a line");
+    };
+    if (!g->firstMove) {
+        if (!IsInOneLine(t))
+            return notInLine();
+        if (!TouchesOldTiles(t))
+            return Refused("New tiles must be", "adjacent to old ones.", "Letters must be connected");
+    } else {
+        if (!Plansza[CentreSquare][CentreSquare].tile)
+            return Refused("The first word must cross", "the central field", "Not in the center");
+        if (t.placedCount == 1)
+            return Refused("The first word must", "have at least 2 tiles.", nullptr);
+        if (!IsInOneLine(t))
+            return notInLine();
+    }
+    const int score = ScoreMove(t);
+    s.score = score;
+    s.hint1 = "Click PUT to place word";
+    s.hint2 = "Points :" + std::to_string(score);
+    s.put = true;
+    s.caption = "Points: " + std::to_string(score);
+    return s;
 }

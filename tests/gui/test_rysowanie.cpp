@@ -1,7 +1,9 @@
 // The game window's drawing, read back from the window's pixels on the
-// screen (the background's clip from a memory device context of its own).
+// screen (the background's clip from a memory device context of its own),
+// and the comparison that checks the areas drawings report.
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
@@ -9,6 +11,7 @@
 #include "model/opcje.h"
 #include "model/plansza.h"
 #include "tests/gui/okno_gry.h"
+#include "window/ekran.h"
 
 namespace {
 
@@ -261,4 +264,43 @@ TEST_F(Drawing, PaintBackgroundKeepsToTheCallersClipAndRemovesIt)
     EXPECT_TRUE(Near(image, {12, 12}, FixtureTree::BackgroundColour()));
     EXPECT_TRUE(Near(image, {30, 30}, *wxRED));
     EXPECT_TRUE(Near(image, {51, 51}, *wxBLUE));
+}
+
+// The comparison behind a debug build's check that every drawing on the front
+// buffer reports its area: the first changed pixel, in row order, that no
+// reported area holds.
+TEST(FrontBufferCheck, FindsAChangedPixelOutsideTheReportedAreas)
+{
+    struct Change {
+        int x, y;
+        unsigned char red, green, blue;
+    };
+    const wxPoint none(-1, -1);
+    const struct {
+        const char* name;
+        std::vector<Change> changes;
+        std::vector<wxRect> areas;
+        wxPoint found;
+    } cases[] = {
+        {"nothing changed", {}, {}, none},
+        {"inside the area", {{3, 2, 255, 0, 0}}, {{2, 2, 3, 3}}, none},
+        {"the area's last pixel", {{4, 4, 255, 0, 0}}, {{2, 2, 3, 3}}, none},
+        {"one right of the area", {{5, 2, 255, 0, 0}}, {{2, 2, 3, 3}}, {5, 2}},
+        {"one below the area", {{2, 5, 255, 0, 0}}, {{2, 2, 3, 3}}, {2, 5}},
+        {"in the second area", {{8, 6, 255, 0, 0}}, {{0, 0, 2, 2}, {7, 5, 2, 2}}, none},
+        {"between two areas", {{4, 3, 255, 0, 0}}, {{0, 0, 2, 2}, {7, 5, 2, 2}}, {4, 3}},
+        {"only the blue changed", {{9, 7, 0, 0, 1}}, {{0, 0, 9, 8}}, {9, 7}},
+        {"the first in row order", {{6, 4, 0, 9, 0}, {1, 6, 9, 0, 0}, {8, 1, 0, 0, 9}}, {},
+         {8, 1}},
+        {"no area reported", {{0, 0, 1, 1, 1}}, {}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        wxImage before(10, 8), after(10, 8);
+        before.SetRGB(wxRect(0, 0, 10, 8), 0, 0, 0);
+        after.SetRGB(wxRect(0, 0, 10, 8), 0, 0, 0);
+        for (const Change& ch : c.changes)
+            after.SetRGB(ch.x, ch.y, ch.red, ch.green, ch.blue);
+        EXPECT_EQ(ChangedOutside(before, after, c.areas), c.found);
+    }
 }

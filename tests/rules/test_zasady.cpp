@@ -1,5 +1,5 @@
 // The move rules and the score over the turn record and the
-// board: line, contact, words and score.
+// board: line, contact, words and score, and the move status they give.
 #include "window/zasady.h"
 
 #include <cstring>
@@ -220,4 +220,88 @@ TEST_F(Rules, WordScoreOfOneWord)
     EXPECT_EQ(ScoreWord(tura, 5, 14, false), 10); // (1 + 3 + 1) x 2, run ends at row 15
     EXPECT_EQ(ScoreWord(tura, 5, 14, true), 3);   // the single letter across
     EXPECT_EQ(ScoreWord(tura, 6, 14, true), 0);   // empty square
+}
+
+TEST_F(Rules, MoveStatusByCase)
+{
+    const char* none = nullptr;
+    const struct {
+        const char* name;
+        bool firstMove;
+        int exchangesUsed, exchangeLetters;
+        std::vector<T> old, placed;
+        const char *hint1, *hint2;
+        bool put, exchange, pickLetter;
+        const char* caption; // null: left as it is
+        int score;           // -1: the pending score stays
+    } cases[] = {
+        {"nothing laid", false, 0, 0, {{8, 8, 'a'}}, {}, "", "", false, false, false, "Player: Ann", -1},
+        {"exchange letters beat the tiles laid", false, 0, 2, {{8, 8, 'a'}}, {{9, 8, 'b'}},
+         "Click EXCHANGE to", "change letters", false, true, false, none, -1},
+        {"third exchange used", false, 3, 1, {}, {}, "You can only change", "letters 3 times!!!",
+         false, false, false, none, -1},
+        {"a blank without its letter hides the line rule", false, 0, 0, {},
+         {{3, 3, 'X'}, {5, 6, 'a'}}, "Choose a letter", "for blank tile.", false, false, true, none, -1},
+        {"not in one line", false, 0, 0, {{8, 8, 'a'}}, {{9, 8, 'b'}, {10, 9, 'a'}},
+         "Newly added tiles must", "form a continous line.", false, false, false,
+         "Tiles should form a line", -1},
+        {"line before contact", false, 0, 0, {{8, 8, 'a'}}, {{2, 2, 'b'}, {3, 3, 'a'}},
+         "Newly added tiles must", "form a continous line.", false, false, false,
+         "Tiles should form a line", -1},
+        {"touching only each other", false, 0, 0, {{8, 8, 'a'}}, {{2, 2, 'a'}, {3, 2, 'b'}},
+         "New tiles must be", "adjacent to old ones.", false, false, false,
+         "Letters must be connected", -1},
+        {"first move off the centre: centre before line", true, 0, 0, {}, {{2, 2, 'a'}, {3, 3, 'b'}},
+         "The first word must cross", "the central field", false, false, false, "Not in the center", -1},
+        {"first move of one tile", true, 0, 0, {}, {{8, 8, 'a'}}, "The first word must",
+         "have at least 2 tiles.", false, false, false, none, -1},
+        {"first move not in one line", true, 0, 0, {}, {{8, 8, 'a'}, {9, 9, 'b'}},
+         "Newly added tiles must", "form a continous line.", false, false, false,
+         "Tiles should form a line", -1},
+        {"first move: contact not asked", true, 0, 0, {}, {{8, 8, 'a'}, {9, 8, 'b'}},
+         "Click PUT to place word", "Points :4", true, false, false, "Points: 4", 4},
+        {"valid move with its lettered blank", false, 0, 0, {{8, 8, 'a'}},
+         {{9, 8, 'b'}, {10, 8, 'X', 'a'}}, "Click PUT to place word", "Points :4", true, false,
+         false, "Points: 4", 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fresh();
+        Old(c.old);
+        New(c.placed);
+        for (const T& t : c.placed)
+            if (t.c == 'X') {
+                tura.blankSquares[tura.blankCount++] = Punkt{t.x, t.y};
+                tura.blanksLettered += t.blank != 0;
+            }
+        for (int k = 0; k < c.exchangeLetters; ++k)
+            tura.exchangeSlots[k] = 'e';
+        tura.exchangeCount = c.exchangeLetters;
+        Gra g;
+        g.players = 1;
+        g.player[0] = new Gracz("Ann");
+        g.player[0]->exchangesUsed = c.exchangesUsed;
+        g.firstMove = c.firstMove;
+
+        const MoveStatus s = JudgeMoveStatus(tura, &g);
+        EXPECT_EQ(s.outcome, MoveStatus::Judged);
+        EXPECT_EQ(s.hint1, c.hint1);
+        EXPECT_EQ(s.hint2, c.hint2);
+        EXPECT_EQ(s.put, c.put);
+        EXPECT_EQ(s.exchange, c.exchange);
+        EXPECT_EQ(s.pickLetter, c.pickLetter);
+        EXPECT_EQ(s.caption.value_or("(kept)"), c.caption ? c.caption : "(kept)");
+        EXPECT_EQ(s.score.value_or(-1), c.score);
+    }
+}
+
+TEST_F(Rules, MoveStatusWithoutAGameOrAfterIt)
+{
+    EXPECT_EQ(JudgeMoveStatus(tura, nullptr).outcome, MoveStatus::NoGame);
+    EXPECT_FALSE(JudgeMoveStatus(tura, nullptr).caption);
+    tura.gameOver = 1;
+    const MoveStatus s = JudgeMoveStatus(tura, nullptr);
+    EXPECT_EQ(s.outcome, MoveStatus::GameOver);
+    EXPECT_EQ(s.caption.value_or(""), "Finished");
+    EXPECT_FALSE(s.score);
 }
