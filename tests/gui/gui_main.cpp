@@ -1,7 +1,6 @@
 // GoogleTest main for the GUI suites: starts wxWidgets once, turns failed wx
 // assertions into test failures, sends the log to standard error and answers
 // modal dialogs through a hook so that nothing ever waits for a person.
-#include <cstring>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -36,9 +35,8 @@ protected:
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
-            return RUN_ALL_TESTS(); // listing needs no display
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS(); // listing needs no display
 
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv)) {
