@@ -9,6 +9,10 @@
 // listed once per search, at each anchor; so of equal scores the move of the
 // anchor with the lower rank in the reference's order wins, and within one
 // anchor the move the reference meets first (OrderKey).
+//
+// The fast search lives in namespace fast: its search here, its anchors
+// (kolejka_kotwic.h), the rack's left parts (lewe_czesci.h) and the
+// cross-check sets it keeps between searches (pamiec_zbiorow.h).
 #pragma once
 
 #include "computer/stan_szukania.h"
