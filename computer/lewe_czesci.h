@@ -21,9 +21,15 @@ struct LeftPartEntry {
 
 class LeftPartList {
 public:
-    // Enough for a rack without blanks; a rack whose left parts do not fit
-    // (blanks make many) grows them anchor by anchor instead.
-    static constexpr int Capacity = 4096;
+    // Enough for the racks of two blanks met in play on the Polish and the
+    // English dictionary, which make some thousands (1 MB, and as much for
+    // the unsorted copy); a rack whose left parts do not fit grows them
+    // anchor by anchor instead.
+    static constexpr int Capacity = 32768;
+
+    // Lists at most count (up to Capacity) from now on, to compare
+    // capacities or reach the growing of left parts with a small dictionary.
+    void Limit(int count) { limit_ = count < Capacity ? count : Capacity; }
 
     // Lists the left parts of the rack as TheRun and Szukanie count it.
     void List();
@@ -48,6 +54,7 @@ private:
     LeftPartEntry entries_[Capacity];     // shortest first
     LeftPartEntry unsorted_[Capacity];    // as listed
     int count_ = 0;
+    int limit_ = Capacity;
     int ofLength_[search_detail::LeftPartLengths + 1] = {}; // entry n: the first of length n
     bool listed_ = false;
 };

@@ -282,6 +282,8 @@ ZK_BIT_COUNT_END
 
 bool LastSearchListedLeftParts() { return fast::TheLeftParts.Listed(); }
 
+void LimitListedLeftParts(int count) { fast::TheLeftParts.Limit(count); }
+
 void FindBestMove()
 {
     const Gracz* player = CurrentPlayer();

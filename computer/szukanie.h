@@ -23,6 +23,10 @@
 void FindBestMove();
 
 // Whether the last search at level III or IV listed the rack's left parts
-// once for all its anchors; false when the rack made more than it lists (two
-// blanks on a large dictionary) and each anchor grew its own.
+// once for all its anchors; false when the rack made more than it lists and
+// each anchor grew its own.
 bool LastSearchListedLeftParts();
+
+// How many left parts a search may list at the most, for the benchmark and
+// the tests: by default as many as the list holds (INT_MAX: that again).
+void LimitListedLeftParts(int count);
