@@ -35,8 +35,8 @@ struct AnchorInSearch {
     // first to last letters; made only where the left parts are grown.
     int boundOfLengths[LeftPartLengths][LeftPartLengths] = {};
 
-    // Makes a the anchor searched: its line selected, its rank and bounds
-    // set.
+    // Makes a the anchor searched: its line selected, its rank set and,
+    // with no tiles before it, its bound for each left-part length.
     void Start(const Anchor& a)
     {
         anchor = &a;
@@ -51,12 +51,14 @@ struct AnchorInSearch {
             BoundEachLeftPart(a.pos, a.limit, boundOfLength);
     }
 
-    // Whether any word of the anchor may beat the best move.
+    // Whether any word of an anchor without tiles before it may beat the
+    // best move.
     bool MayWin() const
     {
         return MayBeat(*std::max_element(std::begin(boundOfLength), std::end(boundOfLength)));
     }
 
+    // Makes boundOfLengths from boundOfLength, for growing left parts.
     void BoundLengthRanges()
     {
         for (int first = 0; first < LeftPartLengths; ++first) {
