@@ -3,7 +3,9 @@
 // on every one of them at each level, one after the other, and their chosen
 // moves compared. The signature, the sum of the best raw scores per level,
 // changes whenever the moves chosen change; the two searches' lines must be
-// identical.
+// identical. Then the same positions with two blanks on the rack are timed
+// at levels III and IV with the list of the rack's left parts held to 4,096
+// and at its full size, their moves compared.
 //
 //   bench_szukanie [FILE.slo] [GAMES]
 //
@@ -11,6 +13,7 @@
 // GAMES defaults to 60.
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -74,6 +77,64 @@ void PrintTimes(const char* name, const Times& t)
                 t.median, t.p99, t.max);
 }
 
+// Positions with two of their rack's tiles (the first two) turned into
+// blanks; positions whose rack holds fewer than two tiles are left out.
+std::vector<Position> WithTwoBlanks(const std::vector<Position>& positions)
+{
+    std::vector<Position> blanks;
+    for (Position p : positions) {
+        int turned = 0;
+        for (Tile& t : p.rack.slots)
+            if (t && turned < 2) {
+                t = BlankTile;
+                ++turned;
+            }
+        if (turned == 2)
+            blanks.push_back(p);
+    }
+    return blanks;
+}
+
+int Listed = 0; // searches that listed the rack's left parts
+
+void SearchCountingListed()
+{
+    FindBestMove();
+    Listed += LastSearchListedLeftParts();
+}
+
+// Two blanks make many left parts: times FindBestMove with the list of the
+// rack's left parts held to a small capacity and with it as large as it is;
+// false when a move differs.
+bool BenchLeftPartCapacity(const std::vector<Position>& positions)
+{
+    constexpr int Small = 4096, Large = INT_MAX; // Large: the list's own capacity
+    const std::vector<Position> blanks = WithTwoBlanks(positions);
+    int differing = 0;
+    for (int level = 3; level <= 4; ++level) {
+        std::vector<BestMove> before, after;
+        LimitListedLeftParts(Small);
+        Listed = 0;
+        const Times small = Summary(TimeSearch(SearchCountingListed, level, blanks, before));
+        const int listedSmall = Listed;
+        LimitListedLeftParts(Large);
+        Listed = 0;
+        const Times large = Summary(TimeSearch(SearchCountingListed, level, blanks, after));
+        for (std::size_t k = 0; k < blanks.size(); ++k)
+            differing += !SameMove(before[k], after[k]);
+        std::printf("two blanks, level %d: %zu positions, left parts listed in %d (4,096) and "
+                    "%d (full list)\n",
+                    level, blanks.size(), listedSmall, Listed);
+        PrintTimes("4,096", small);
+        PrintTimes("full", large);
+        std::printf("  ratio     mean %.2f, median %.2f, p99 %.2f, max %.2f\n",
+                    small.mean / large.mean, small.median / large.median, small.p99 / large.p99,
+                    small.max / large.max);
+    }
+    std::printf("two blanks, moves differing: %d\n\n", differing);
+    return differing == 0;
+}
+
 // Benchmarks one dictionary; false when it cannot be loaded or a move differs.
 bool Bench(const std::string& path, int games)
 {
@@ -111,7 +172,7 @@ bool Bench(const std::string& path, int games)
         std::printf("signature %-9s I %ld, II %ld, III %ld, IV %ld\n", names[s], signature[s][1],
                     signature[s][2], signature[s][3], signature[s][4]);
     std::printf("moves differing: %d\n\n", differing);
-    return differing == 0;
+    return BenchLeftPartCapacity(positions) && differing == 0;
 }
 
 } // namespace

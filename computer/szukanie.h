@@ -9,6 +9,10 @@
 // listed once per search, at each anchor; so of equal scores the move of the
 // anchor with the lower rank in the reference's order wins, and within one
 // anchor the move the reference meets first (OrderKey).
+//
+// The fast search lives in namespace fast: its search here, its anchors
+// (kolejka_kotwic.h), the rack's left parts (lewe_czesci.h) and the
+// cross-check sets it keeps between searches (pamiec_zbiorow.h).
 #pragma once
 
 #include "computer/stan_szukania.h"
@@ -19,6 +23,10 @@
 void FindBestMove();
 
 // Whether the last search at level III or IV listed the rack's left parts
-// once for all its anchors; false when the rack made more than it lists (two
-// blanks on a large dictionary) and each anchor grew its own.
+// once for all its anchors; false when the rack made more than it lists and
+// each anchor grew its own.
 bool LastSearchListedLeftParts();
+
+// How many left parts a search may list at the most, for the benchmark and
+// the tests: by default as many as the list holds (INT_MAX: that again).
+void LimitListedLeftParts(int count);

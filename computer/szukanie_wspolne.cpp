@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <type_traits>
 
 #include "computer/kotwice.h"
 #include "computer/ocena.h"
@@ -48,7 +49,7 @@ const LetterBits PlaceableBits = [] {
     return bits;
 }();
 
-SearchRun Run;
+SearchRun TheRun;
 
 bool OrderKey::operator<(const OrderKey& other) const
 {
@@ -59,8 +60,11 @@ bool OrderKey::operator<(const OrderKey& other) const
 OrderKey KeyOf(const char* word, int len, int leftLength)
 {
     OrderKey key;
+    // A word has at most a line's letters: with the mark they fill steps.
+    static_assert(std::extent_v<decltype(OrderKey::steps)> == BoardSize + 1, "letters and mark");
+    len = std::min(len, BoardSize);
     int list = TopLevelList;
-    for (int i = 0; i < len && key.length < static_cast<int>(sizeof key.steps); ++i) {
+    for (int i = 0; i < len; ++i) {
         if (i == leftLength)
             key.steps[key.length++] = -1;
         int found = 0;
@@ -76,20 +80,19 @@ bool Beats(int score, const char* word, int len)
     const int best = BestScore();
     if (score != best)
         return score > best;
-    if (Run.rank != Run.bestRank)
-        return Run.rank < Run.bestRank;
-    return Run.keyed && NajlepszyRuch.tileCount > 0
-           && KeyOf(word, len, Run.anchor - StartAlongLine()) < Run.bestKey;
+    if (TheRun.rank != TheRun.bestRank)
+        return TheRun.rank < TheRun.bestRank;
+    return TheRun.keyed && NajlepszyRuch.tileCount > 0
+           && KeyOf(word, len, TheRun.anchor - StartAlongLine()) < TheRun.bestKey;
 }
 
 void ScoreWordStart(int len)
 {
-    Run.sum = Run.cross = Run.tiles = 0;
-    Run.product = 1;
+    TheRun.score = WordScore{};
     const int start = StartAlongLine();
     for (int i = 0; i < len; ++i) {
         if (Szukanie.line[start + i].letter) {
-            Run.sum += (*Run.line)[start + i].value;
+            TheRun.score.sum += (*TheRun.line)[start + i].value;
             continue;
         }
         bool blank = false;
@@ -99,10 +102,27 @@ void ScoreWordStart(int len)
     }
 }
 
+int PrefixStart(int pos, int& sum)
+{
+    int first = pos;
+    sum = 0;
+    while (Szukanie.line[first - 1].letter)
+        sum += (*TheRun.line)[--first].value;
+    return first;
+}
+
+int FreeSquaresBefore(int pos)
+{
+    int free = 0;
+    while (Szukanie.line[pos - 1 - free].open)
+        ++free;
+    return free;
+}
+
 void BoundEachLeftPart(int pos, int limit, int* bound)
 {
-    const int longest = std::min(limit, Run.rack.tiles - 1);
-    LineBound& line = *Run.line;
+    const int longest = std::min(limit, TheRun.rack.tiles - 1);
+    LineBound& line = *TheRun.line;
     int sum = 0, product = 1;
     for (int n = 0; n < LeftPartLengths; ++n) {
         if (n > longest) {
@@ -113,14 +133,14 @@ void BoundEachLeftPart(int pos, int limit, int* bound)
             sum += line[pos - n].value;
             product *= line[pos - n].wordMultiplier;
         }
-        bound[n] = RankedScore(line.Ending(pos, sum, product, 0, n, Run.rack.lettersOfValue),
+        bound[n] = RankedScore(line.Ending(pos, sum, product, 0, n, TheRun.rack.lettersOfValue),
                                pos - n);
     }
 }
 
 void BoundLeftParts(int pos, int limit)
 {
-    int* bound = Run.leftPartBound;
+    int* bound = TheRun.leftPartBound;
     BoundEachLeftPart(pos, limit, bound);
     for (int n = LeftPartLengths - 2; n >= 0; --n)
         bound[n] = std::max(bound[n], bound[n + 1]);
@@ -134,7 +154,7 @@ void PrepareRack()
     Szukanie.blanksInUse = 0;
     Szukanie.blankPositions[0] = Szukanie.blankPositions[1] = -1;
     CountRackLetters();
-    RackBound& rack = Run.rack;
+    RackBound& rack = TheRun.rack;
     rack = RackBound{};
     rack.tiles = std::min(Szukanie.rack[BlankIndex], MaxMoveBlanks);
     for (int c = 'a'; c <= 'z'; ++c) {
@@ -145,9 +165,9 @@ void PrepareRack()
             rack.lettersOfValue[IndexValue(i)] += n;
         }
     }
-    Run.rackLetters = rack.letters;
+    TheRun.rackLetters = rack.letters;
     std::copy(std::begin(rack.lettersOfValue), std::end(rack.lettersOfValue),
-              Run.lettersOfValue);
+              TheRun.lettersOfValue);
     rack.available = Available();
 }
 
@@ -171,8 +191,8 @@ void FillLine(int n, LineBound& bound)
                     && !p[side].tile;
         slot.set = (across ? p->acrossSet : p->downSet).Word();
     }
-    Run.line = &bound;
-    bound.Prepare(across, n, Run.rack);
+    TheRun.line = &bound;
+    bound.Prepare(across, n, TheRun.rack);
 }
 
 bool PrepareSearch(void (*crossSets)())
@@ -190,10 +210,10 @@ bool PrepareSearch(void (*crossSets)())
         ComputeAcrossCrossSets();
         ComputeDownCrossSets();
     }
-    Run.level = player->Poziom;
-    Run.stopAbove = Run.level == 1 ? 5 : Run.level == 2 ? 14 : INT_MAX;
-    Run.rank = Run.bestRank = 0;
-    Run.keyed = false;
+    TheRun.level = player->Poziom;
+    TheRun.stopAbove = TheRun.level == 1 ? 5 : TheRun.level == 2 ? 14 : INT_MAX;
+    TheRun.rank = TheRun.bestRank = 0;
+    TheRun.keyed = false;
     return true;
 }
 
@@ -226,7 +246,7 @@ void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted
     const int adjusted = RiskAdjustedScore(raw);
     if (onCandidate)
         onCandidate(raw, adjusted);
-    if (Beats(Run.level < 4 ? raw : adjusted, word, len)) {
+    if (Beats(TheRun.level < 4 ? raw : adjusted, word, len)) {
         BestMove& b = NajlepszyRuch;
         b.rawScore = raw;
         b.adjustedScore = adjusted;
@@ -237,9 +257,9 @@ void TryCandidate(char* word, int len, void (*onCandidate)(int raw, int adjusted
         b.blankCount = s.blanksInUse;
         std::copy(std::begin(blankTiles), std::end(blankTiles), b.blankTiles);
         std::copy(std::begin(s.rack), std::end(s.rack), b.rackAfter);
-        Run.bestRank = Run.rank;
-        if (Run.keyed)
-            Run.bestKey = KeyOf(word, len, Run.anchor - StartAlongLine());
+        TheRun.bestRank = TheRun.rank;
+        if (TheRun.keyed)
+            TheRun.bestKey = KeyOf(word, len, TheRun.anchor - StartAlongLine());
     }
 
     for (int k = 0; k < s.candidateCount; ++k) {

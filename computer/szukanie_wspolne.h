@@ -2,10 +2,10 @@
 // Szukanie, taking and giving back tiles, the running score of the word being
 // built, the line buffer, and laying and scoring a candidate.
 //
-// The reference search (wzorzec.cpp) walks the lines in order; the fast one
-// (szukanie.cpp) visits anchors best-first and carries each anchor's rank in
-// the reference's order, so that a tie goes to the candidate the reference
-// would have found first.
+// The reference search (namespace reference, wzorzec.cpp) walks the lines in
+// order; the fast one (namespace fast, szukanie.cpp) visits anchors best-first
+// and carries each anchor's rank in the reference's order, so that a tie goes
+// to the candidate the reference would have found first.
 #pragma once
 
 #include <climits>
@@ -13,6 +13,7 @@
 
 #include "computer/granica.h"
 #include "computer/stan_szukania.h"
+#include "model/punktacja.h"
 
 namespace search_detail {
 
@@ -48,6 +49,17 @@ struct OrderKey {
 // starts leftLength squares before the anchor.
 OrderKey KeyOf(const char* word, int len, int leftLength);
 
+// The word being built, scored as far as it goes: the sum of its letters
+// (premiums of its new tiles included), the product of its new tiles' word
+// multipliers, its cross words and its number of new tiles.
+struct WordScore {
+    int sum = 0, product = 1, cross = 0, tiles = 0;
+
+    // The word's score by these totals: exact for a word of two letters or
+    // more, never less than its score otherwise.
+    int Raw() const { return sum * product + cross + (tiles == RackSlots ? AllTilesBonus : 0); }
+};
+
 // What one search keeps besides Szukanie.
 struct SearchRun {
     int level = 0;
@@ -55,10 +67,7 @@ struct SearchRun {
     RackBound rack;                 // the whole rack
     LetterBits rackLetters = 0;     // letters with a tile left on the rack
     int lettersOfValue[MaxLetterValue + 1] = {}; // letter tiles left, by value
-    // The word being built, scored as far as it goes: the sum of its letters
-    // (premiums of its new tiles included), the product of its new tiles'
-    // word multipliers, its cross words and its number of new tiles.
-    int sum = 0, product = 1, cross = 0, tiles = 0;
+    WordScore score;                // the word being built
     LineBound* line = nullptr;      // the bounds of the current line
     // The rank of the current anchor in the reference's order, and that of
     // the best move's anchor: of equal scores the lower rank wins. Both stay
@@ -75,9 +84,9 @@ struct SearchRun {
     // anchor whose left part has n letters or more.
     int leftPartBound[LeftPartLengths] = {};
 };
-extern SearchRun Run;
+extern SearchRun TheRun;
 
-inline bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
+inline bool Stopped() { return NajlepszyRuch.rawScore > TheRun.stopAbove; }
 
 // The small steps of the searches' inner loops are inlined into them (the
 // recursive loops are too large for the compiler to inline them itself).
@@ -86,7 +95,7 @@ inline bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
 [[gnu::always_inline]] inline LetterBits Available()
 {
     const bool blank = Szukanie.rack[BlankIndex] > 0 && Szukanie.blanksInUse < MaxMoveBlanks;
-    return Run.rackLetters | (blank ? PlaceableBits : 0);
+    return TheRun.rackLetters | (blank ? PlaceableBits : 0);
 }
 
 // Takes a tile for letter index i at word position len: a letter tile while
@@ -95,8 +104,8 @@ inline bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
 {
     if (Szukanie.rack[i] > 0) {
         if (--Szukanie.rack[i] == 0)
-            Run.rackLetters &= ~Bit(i);
-        --Run.lettersOfValue[IndexValue(i)];
+            TheRun.rackLetters &= ~Bit(i);
+        --TheRun.lettersOfValue[IndexValue(i)];
         return false;
     }
     --Szukanie.rack[BlankIndex];
@@ -112,14 +121,14 @@ inline bool Stopped() { return NajlepszyRuch.rawScore > Run.stopAbove; }
         return;
     }
     if (Szukanie.rack[i]++ == 0)
-        Run.rackLetters |= Bit(i);
-    ++Run.lettersOfValue[IndexValue(i)];
+        TheRun.rackLetters |= Bit(i);
+    ++TheRun.lettersOfValue[IndexValue(i)];
 }
 
 inline int& StartAlongLine() { return Szukanie.across ? Szukanie.startX : Szukanie.startY; }
 
 // The best move's score in the level's ranking.
-inline int BestScore() { return Run.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
+inline int BestScore() { return TheRun.level < 4 ? NajlepszyRuch.rawScore : NajlepszyRuch.adjustedScore; }
 
 // Whether a branch whose candidates score at most bound in the level's
 // ranking may hold one that replaces the best move.
@@ -128,7 +137,7 @@ inline bool MayBeat(int bound)
     const int best = BestScore();
     return bound > best
            || (bound == best
-               && (Run.rank < Run.bestRank || (Run.keyed && Run.rank == Run.bestRank)));
+               && (TheRun.rank < TheRun.bestRank || (TheRun.keyed && TheRun.rank == TheRun.bestRank)));
 }
 
 // Whether candidate word (len letters from Szukanie's start) scoring score
@@ -138,33 +147,65 @@ bool Beats(int score, const char* word, int len);
 // A raw score in the level's ranking for a word starting at position start.
 inline int RankedScore(int raw, int start)
 {
-    if (raw < 0 || Run.level < 4)
+    if (raw < 0 || TheRun.level < 4)
         return raw;
-    return static_cast<int>(raw / Run.line->RiskFactor(start));
+    return static_cast<int>(raw / TheRun.line->RiskFactor(start));
 }
 
 // Adds a new tile of letter index i (a blank or not) on position pos to
-// Run's score of the word.
+// the score of the word.
 [[gnu::always_inline]] inline void ScoreNewTile(int pos, int i, bool blank)
 {
-    const SquareBound& b = (*Run.line)[pos];
+    const SquareBound& b = (*TheRun.line)[pos];
+    WordScore& w = TheRun.score;
     const int counted = CountedValue(blank ? 0 : IndexValue(i), b.colourClass);
-    Run.sum += counted;
-    Run.product *= b.wordMultiplier;
+    w.sum += counted;
+    w.product *= b.wordMultiplier;
     if (b.crossWord)
-        Run.cross += (b.crossSum + counted) * b.wordMultiplier;
-    ++Run.tiles;
+        w.cross += (b.crossSum + counted) * b.wordMultiplier;
+    ++w.tiles;
 }
 
-// Run's score of the word's first len letters as they now lie.
+// Goes on with the word (go) after the board's tile on position pos, scored,
+// and gives the score back afterwards.
+template <class Go>
+[[gnu::always_inline]] inline void WithBoardTile(int pos, Go go)
+{
+    const int sum = TheRun.score.sum;
+    TheRun.score.sum += (*TheRun.line)[pos].value;
+    go();
+    TheRun.score.sum = sum;
+}
+
+// Goes on with the word (go) after a new tile of letter index i (a blank or
+// not) on position pos, scored, and gives the score back afterwards.
+template <class Go>
+[[gnu::always_inline]] inline void WithNewTile(int pos, int i, bool blank, Go go)
+{
+    const WordScore kept = TheRun.score;
+    ScoreNewTile(pos, i, blank);
+    go();
+    TheRun.score = kept;
+}
+
+// TheRun's score of the word's first len letters as they now lie.
 void ScoreWordStart(int len);
+
+// The tiles on the board directly before position pos: the first of them
+// (pos when there are none); sum gets the sum of their values.
+int PrefixStart(int pos, int& sum);
+
+// The free squares directly before position pos that touch no tile, where a
+// left part may lie: in a game, exactly the squares back to the previous
+// anchor.
+int FreeSquaresBefore(int pos);
 
 // Bounds of the words at the anchor at pos whose left part has n letters
 // (bound[n], -1 for none), limit the free squares before it, each filled by
 // the best rack letter for it.
 void BoundEachLeftPart(int pos, int limit, int* bound);
 
-// Run's leftPartBound for the anchor at pos: entry n for the left parts of n
+// TheRun's leftPartBound for the anchor at pos: entry n for the left parts of n
 // letters or more.
 void BoundLeftParts(int pos, int limit);
 
@@ -175,7 +216,7 @@ void FillLine(int n, LineBound& bound);
 // Resets the best move and prepares the board and the rack for a search by
 // the current player; false without one. crossSets, when given, computes
 // the cross-check sets in place of the two passes of Slownik::CrossCheck;
-// Run's rack is counted before it runs.
+// TheRun's rack is counted before it runs.
 bool PrepareSearch(void (*crossSets)() = nullptr);
 
 // Lays word (len letters from Szukanie's start) on the board, scores it and

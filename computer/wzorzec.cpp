@@ -14,11 +14,11 @@ namespace {
 
 LineBound TheLine; // the bounds of the line being searched
 
-// Whether the candidates of a branch, scoring at most raw from position
-// start, may hold one that becomes the best move.
-bool MayBeat(int raw, int start)
+// Whether a branch whose candidates score at most bound in the level's
+// ranking is skipped: none of them can become the best move.
+bool Pruned(int bound)
 {
-    return !TheSearchControl.prune || search_detail::MayBeat(RankedScore(raw, start));
+    return TheSearchControl.prune && !MayBeat(bound);
 }
 
 void SearchAnchor(int pos)
@@ -26,23 +26,19 @@ void SearchAnchor(int pos)
     const LineSlot* line = Szukanie.line;
     char* word = Szukanie.word;
     if (!line[pos - 1].letter) {
-        // Left parts lie only on free squares that touch no tile; in a game
-        // these are exactly the squares back to the previous anchor.
-        int limit = 0;
-        while (line[pos - 1 - limit].open)
-            ++limit;
+        const int limit = FreeSquaresBefore(pos);
         BoundLeftParts(pos, limit);
-        if (TheSearchControl.prune && Run.leftPartBound[0] <= BestScore())
+        if (Pruned(TheRun.leftPartBound[0]))
             return;
         StartAlongLine() = pos;
         LeftPart(pos, word, 0, TopLevelList, 0, limit);
         return;
     }
     // The tiles before the anchor begin the word; no rack letter goes there.
-    int first = pos, sum = 0;
-    while (line[first - 1].letter)
-        sum += (*Run.line)[--first].value;
-    if (!MayBeat(Run.line->Ending(pos, sum, 1, 0, 0, Run.rack.lettersOfValue), first))
+    int sum = 0;
+    const int first = PrefixStart(pos, sum);
+    if (Pruned(RankedScore(TheRun.line->Ending(pos, sum, 1, 0, 0, TheRun.rack.lettersOfValue),
+                           first)))
         return;
     int list = TopLevelList, node = 0, len = 0;
     for (int i = first; i < pos; ++i) {
@@ -103,7 +99,7 @@ void LeftPart(int anchor, char* word, int len, int list, int node, int limit)
     ExtendRight(anchor, word, len, list, node, false);
     if (!TheGra || limit <= 0)
         return;
-    if (TheSearchControl.prune && Run.leftPartBound[len + 1] <= BestScore())
+    if (Pruned(TheRun.leftPartBound[len + 1]))
         return;
     // A letter without a child list cannot reach the anchor.
     ForEachLetter(list, Available(), true, word, len, [&](int i, const Wezel& c, int, bool) {
@@ -123,10 +119,7 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
         const int child = Slownik::FindChild(slot.letter, list, found);
         if (found) {
             word[len] = static_cast<char>(slot.letter);
-            const int sum = Run.sum;
-            Run.sum += (*Run.line)[pos].value;
-            ExtendRight(pos + 1, word, len + 1, child, found, true);
-            Run.sum = sum;
+            WithBoardTile(pos, [&] { ExtendRight(pos + 1, word, len + 1, child, found, true); });
         }
         return;
     }
@@ -136,19 +129,16 @@ void ExtendRight(int pos, char* word, int len, int list, int node, bool extended
     const LetterBits allowed = slot.set & Available();
     if (!allowed)
         return;
+    const WordScore& w = TheRun.score;
     const int bound =
-        Run.line->Ending(pos, Run.sum, Run.product, Run.cross, Run.tiles, Run.lettersOfValue);
-    if (!MayBeat(bound, StartAlongLine()))
+        TheRun.line->Ending(pos, w.sum, w.product, w.cross, w.tiles, TheRun.lettersOfValue);
+    if (Pruned(RankedScore(bound, StartAlongLine())))
         return;
     ForEachLetter(list, allowed, false, word, len,
                   [&](int i, const Wezel& c, int index, bool blank) {
-                      const int sum = Run.sum, product = Run.product, cross = Run.cross;
-                      ScoreNewTile(pos, index, blank);
-                      ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
-                      Run.sum = sum;
-                      Run.product = product;
-                      Run.cross = cross;
-                      --Run.tiles;
+                      WithNewTile(pos, index, blank, [&] {
+                          ExtendRight(pos + 1, word, len + 1, c.firstChild, i, true);
+                      });
                   });
 }
 
