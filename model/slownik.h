@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/litery.h"
 #include "platform/instalacja.h"
@@ -80,6 +81,8 @@ public:
     static std::int64_t DecodeChildIndex(const std::uint8_t* b);
 
 private:
+    // Makes records (whole, checked) the loaded nodes, one AddRecord each.
+    static void Commit(const std::vector<std::uint8_t>& records);
     // The node of letter in the list from node list, or 0.
     static int ScanList(int list, Tile letter);
     // Walks letters [s, s + n) from list; returns the last matched node
