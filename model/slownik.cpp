@@ -107,10 +107,10 @@ private:
     int size_;
 };
 
-// The first node of a sibling list in graph that holds some letter twice, or
-// 0 when every list reached from the top-level list or a child index offers
-// each letter once. A list without a repeat has at most one node per letter,
-// so each list is scanned over a few dozen nodes at most.
+// The first node of a sibling list in graph that holds some letter 'a' to
+// 'z' twice, or 0 when every list reached from the top-level list or a child
+// index offers each such letter once. Nodes of other letters (0, 'X', 'Y',
+// 'Z') match no tile, so no walk can tell two of them apart: they may repeat.
 int ListWithRepeatedLetter(const RecordGraph& graph)
 {
     const int size = graph.Size();
@@ -123,7 +123,7 @@ int ListWithRepeatedLetter(const RecordGraph& graph)
         for (int i = start; i < size; ++i) {
             const Wezel n = graph.Node(i);
             const std::uint32_t bit = std::uint32_t{1} << LetterIndex(n.letter);
-            if (seen & bit)
+            if (IsLetterTile(n.letter) && (seen & bit))
                 return true;
             seen |= bit;
             if (n.lastSibling)

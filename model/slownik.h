@@ -45,9 +45,9 @@ public:
     // Loads the file named by DictionaryPath. 0 on success; 1 when the file
     // cannot be opened (the count becomes 0, the loaded words stay usable) or
     // is refused as a whole (no whole record, too large, a child index
-    // outside the file, a sibling list holding a letter twice, a failed
-    // read): then the dictionary before stays in use, unchanged. On 1 the
-    // reason is logged and put in fault when given.
+    // outside the file, a sibling list holding a letter 'a' to 'z' twice, a
+    // failed read): then the dictionary before stays in use, unchanged. On 1
+    // the reason is logged and put in fault when given.
     static int Load(FileFault* fault = nullptr);
     static int LoadFile(const char* path, FileFault* fault = nullptr);
 
