@@ -4,6 +4,9 @@
 //                                      dictionary file out; --trim drops the
 //                                      longest words until the graph fits
 //   mkslo --list IN.slo                the words of a dictionary file, one a line
+//                                      (refused when its lists lead back into
+//                                      themselves)
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -49,6 +52,42 @@ int Compile(const char* in, const char* outPath, bool trim)
               << " letters, " << d.nodes << " nodes\n";
     return 0;
 }
+// The first list reached from the top-level list that leads back into
+// itself through child indices, or 0. A word list has no such loop, but the
+// loader takes one, and its words would be listed without end.
+int LoopingList()
+{
+    const int limit = Slownik::Limit();
+    if (limit <= TopLevelList)
+        return 0;
+    enum : std::uint8_t { Unseen, Open, Done };
+    std::vector<std::uint8_t> state(static_cast<std::size_t>(limit), Unseen);
+    struct Visit {
+        int list; // the list's first node
+        int node; // its next node whose child list is to be followed, 0: none
+    };
+    std::vector<Visit> path{{TopLevelList, TopLevelList}};
+    state[TopLevelList] = Open;
+    while (!path.empty()) {
+        Visit& v = path.back();
+        if (!v.node) {
+            state[v.list] = Done;
+            path.pop_back();
+            continue;
+        }
+        const Wezel& n = Slownik::Node(v.node);
+        v.node = n.lastSibling || v.node + 1 >= limit ? 0 : v.node + 1;
+        const int child = n.firstChild;
+        if (child <= 0 || child >= limit || state[child] == Done)
+            continue;
+        if (state[child] == Open)
+            return child;
+        state[child] = Open;
+        path.push_back({child, child});
+    }
+    return 0;
+}
+
 void ListFrom(int list, std::string& prefix)
 {
     for (int i = list; i > 0 && i < Slownik::Limit(); ++i) {
@@ -68,6 +107,11 @@ int List(const char* path)
 {
     if (Slownik::LoadFile(path) != 0) {
         std::cerr << "mkslo: can't load " << path << "\n";
+        return 1;
+    }
+    if (const int list = LoopingList()) {
+        std::cerr << "mkslo: " << path << ": the list at node " << list
+                  << " leads back into itself; a word list has no such loop\n";
         return 1;
     }
     std::string prefix;

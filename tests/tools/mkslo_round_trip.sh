@@ -1,6 +1,7 @@
 #!/bin/sh
 # The dictionary compiler's two modes: a word list compiled and listed again
-# gives back exactly its valid words; an oversized list is refused.
+# gives back exactly its valid words; an oversized list is refused; a
+# dictionary whose lists lead back into themselves is refused, not listed.
 set -eu
 mkslo=$1
 dir=$(mktemp -d)
@@ -20,3 +21,15 @@ fi
 grep -q "more than the dictionary's 250000" "$dir/err.txt"
 "$mkslo" --trim "$dir/many.txt" "$dir/many.slo" > /dev/null
 test -s "$dir/many.slo"
+# Lists that lead back into themselves are refused at once: node 1 'a' ends
+# a word and is its own child list; 'a' leads to 'b', whose child list is
+# the top-level list again.
+printf '\0\0\0\0\0\0\0\0\1\133' > "$dir/loop1.slo"
+printf '\0\0\0\0\0\0\0\0\2\037\0\0\0\1\134' > "$dir/loop2.slo"
+for loop in loop1 loop2; do
+    if timeout 20 "$mkslo" --list "$dir/$loop.slo" > "$dir/out.txt" 2> "$dir/err.txt"; then
+        echo "$loop: a looping dictionary was listed"; exit 1
+    fi
+    grep -q "the list at node 1 leads back into itself" "$dir/err.txt"
+    test ! -s "$dir/out.txt"
+done
