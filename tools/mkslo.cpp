@@ -1,12 +1,13 @@
 // mkslo: the dictionary compiler's command line.
 //
-//   mkslo [--trim] WORDS.txt OUT.slo   plain word list (one word a line) in,
-//                                      dictionary file out; --trim drops the
-//                                      longest words until the graph fits
-//   mkslo --list IN.slo                the words of a dictionary file, one a line
-//                                      (refused when its lists lead back into
-//                                      themselves)
-#include <cstdint>
+//   mkslo [--trim] WORDS.txt... OUT.slo
+//                        plain word lists (one word a line) in, dictionary
+//                        file out: their words of 2 to 15 letters a to z
+//                        that hold a vowel or are one of the few kept
+//                        without one; --trim drops the longest words until
+//                        the graph fits
+//   mkslo --list IN.slo  the words of a dictionary file, one a line (refused
+//                        when its lists lead back into themselves)
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -16,25 +17,35 @@
 
 #include "model/slownik.h"
 #include "tools/kompilator.h"
+#include "tools/lista_slow.h"
 
 namespace {
 
-constexpr std::size_t MaxWordLength = 15;
-
-int Compile(const char* in, const char* outPath, bool trim)
+// Adds the lines of the word list at path to words; false when it can't be
+// read.
+bool ReadWordList(const char* path, std::vector<std::string>& words)
 {
-    std::ifstream file(in, std::ios::binary);
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
-        std::cerr << "mkslo: can't open " << in << "\n";
-        return 1;
+        std::cerr << "mkslo: can't open " << path << "\n";
+        return false;
     }
-    std::vector<std::string> words;
     std::string line;
     while (std::getline(file, line)) {
         while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
             line.pop_back();
-        words.push_back(line);
+        if (HasVowelOrIsInterjection(line))
+            words.push_back(line);
     }
+    return true;
+}
+
+int Compile(const std::vector<const char*>& lists, const char* outPath, bool trim)
+{
+    std::vector<std::string> words;
+    for (const char* list : lists)
+        if (!ReadWordList(list, words))
+            return 1;
     const CompiledDictionary d = CompileWords(words, trim);
     if (!d.fits) {
         std::cerr << "mkslo: " << d.words << " words need " << d.nodes
@@ -52,56 +63,6 @@ int Compile(const char* in, const char* outPath, bool trim)
               << " letters, " << d.nodes << " nodes\n";
     return 0;
 }
-// The first list reached from the top-level list that leads back into
-// itself through child indices, or 0. A word list has no such loop, but the
-// loader takes one, and its words would be listed without end.
-int LoopingList()
-{
-    const int limit = Slownik::Limit();
-    if (limit <= TopLevelList)
-        return 0;
-    enum : std::uint8_t { Unseen, Open, Done };
-    std::vector<std::uint8_t> state(static_cast<std::size_t>(limit), Unseen);
-    struct Visit {
-        int list; // the list's first node
-        int node; // its next node whose child list is to be followed, 0: none
-    };
-    std::vector<Visit> path{{TopLevelList, TopLevelList}};
-    state[TopLevelList] = Open;
-    while (!path.empty()) {
-        Visit& v = path.back();
-        if (!v.node) {
-            state[v.list] = Done;
-            path.pop_back();
-            continue;
-        }
-        const Wezel& n = Slownik::Node(v.node);
-        v.node = n.lastSibling || v.node + 1 >= limit ? 0 : v.node + 1;
-        const int child = n.firstChild;
-        if (child <= 0 || child >= limit || state[child] == Done)
-            continue;
-        if (state[child] == Open)
-            return child;
-        state[child] = Open;
-        path.push_back({child, child});
-    }
-    return 0;
-}
-
-void ListFrom(int list, std::string& prefix)
-{
-    for (int i = list; i > 0 && i < Slownik::Limit(); ++i) {
-        const Wezel& n = Slownik::Node(i);
-        prefix.push_back(static_cast<char>(n.letter));
-        if (n.endOfWord)
-            std::cout << prefix << '\n';
-        if (n.firstChild > 0 && prefix.size() < MaxWordLength)
-            ListFrom(n.firstChild, prefix);
-        prefix.pop_back();
-        if (n.lastSibling)
-            break;
-    }
-}
 
 int List(const char* path)
 {
@@ -114,8 +75,7 @@ int List(const char* path)
                   << " leads back into itself; a word list has no such loop\n";
         return 1;
     }
-    std::string prefix;
-    ListFrom(TopLevelList, prefix);
+    ForEachWord([](const std::string& word) { std::cout << word << '\n'; });
     return 0;
 }
 
@@ -125,10 +85,11 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--list") == 0)
         return List(argv[2]);
-    if (argc == 3)
-        return Compile(argv[1], argv[2], false);
-    if (argc == 4 && std::strcmp(argv[1], "--trim") == 0)
-        return Compile(argv[2], argv[3], true);
-    std::cerr << "usage: mkslo [--trim] WORDS.txt OUT.slo\n       mkslo --list IN.slo\n";
+    const bool trim = argc > 1 && std::strcmp(argv[1], "--trim") == 0;
+    const int first = trim ? 2 : 1;
+    if (argc - first >= 2 && std::strncmp(argv[first], "--", 2) != 0)
+        return Compile(std::vector<const char*>(argv + first, argv + argc - 1), argv[argc - 1],
+                       trim);
+    std::cerr << "usage: mkslo [--trim] WORDS.txt... OUT.slo\n       mkslo --list IN.slo\n";
     return 2;
 }
