@@ -20,8 +20,9 @@ struct CompiledDictionary {
 
 // The rule of the shipped word lists: a word holds a vowel (a, e, i, o, u,
 // y), or is one of the few real words spelled without one (interjections
-// such as "hmm" and "psst", and "nth"). Spell-checker lists also hold abbreviations, unit symbols
-// and Roman numerals ("kg", "mph", "xxv"), which are no words of the game.
+// such as "hmm" and "psst", and "nth"). Spell-checker lists also hold
+// abbreviations, unit symbols and Roman numerals ("kg", "mph", "xxv"),
+// which are no words of the game.
 bool HasVowelOrIsInterjection(const std::string& word);
 
 // Compiles words. With trim, the longest words are dropped until the graph
