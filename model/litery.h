@@ -12,6 +12,9 @@ using Tile = std::uint8_t;
 constexpr Tile BlankTile = 'X';
 constexpr int LetterIndexCount = 30;
 
+// Whether c is a letter tile 'a' to 'z', the only letters a tile can match.
+constexpr bool IsLetterTile(Tile c) { return c >= 'a' && c <= 'z'; }
+
 int LetterIndex(Tile c);              // 0 for a character that is no letter
 Tile IndexLetter(int index);          // 0 outside 1..29
 Tile TileFaceChar(Tile c);            // 'A'..'Z', ' ' for the blank, 'y'/'z' for 'Y'/'Z'

@@ -34,6 +34,12 @@ void ApplyLayoutChar(Pole& p, std::int8_t c)
     }
 }
 
+// Whether text holds only spaces and tabs (or nothing).
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
 } // namespace
 
 int InitPlansza(const char* path, FileFault* fault)
@@ -67,14 +73,21 @@ int InitPlansza(const char* path, FileFault* fault)
         lines.push_back(std::move(line));
         from = end + 1;
     }
+    // Blanks after the rows (an editor's extra line ends, spaces or tabs at
+    // line ends) are no squares.
+    while (lines.size() > BoardSize && IsBlank(lines.back()))
+        lines.pop_back();
     if (lines.size() != BoardSize)
         return RefuseFile(fault, LayoutKind, real,
                           "it has " + std::to_string(lines.size()) + " lines, not 15");
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > BoardSize && IsBlank(lines[i].substr(BoardSize)))
+            lines[i].resize(BoardSize);
         if (lines[i].size() != BoardSize)
             return RefuseFile(fault, LayoutKind, real,
                               "line " + std::to_string(i + 1) + " has "
                                   + std::to_string(lines[i].size()) + " squares, not 15");
+    }
     for (int i = 0; i < BoardSize; ++i)
         for (int j = 0; j < BoardSize; ++j)
             ApplyLayoutChar(Plansza[j + 1][i + 1], static_cast<std::int8_t>(lines[i][j]));

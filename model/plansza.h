@@ -37,9 +37,11 @@ extern const char LayoutKind[];
 // Rebuilds the whole board: every square plain and empty with empty sets,
 // then the premiums of the layout file at path: 15 lines of 15 layout
 // characters, each ending in CR LF or LF (the last may have none), character
-// j of line i giving square (j + 1, i + 1). 0 when the layout was applied; 1
-// when the file cannot be read or is not such a board: then every square
-// stays plain and the reason is logged and put in fault when given.
+// j of line i giving square (j + 1, i + 1); blanks after a line's 15
+// characters and blank lines after the 15th are ignored. 0 when the layout
+// was applied; 1 when the file cannot be read or is not such a board: then
+// every square stays plain and the reason is logged and put in fault when
+// given.
 int InitPlansza(const char* path, FileFault* fault = nullptr);
 
 // Empties every square's letter sets at the end of a game.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,101 +54,138 @@ int Slownik::Load(FileFault* fault) { return DictionaryPath ? LoadFile(Dictionar
 
 namespace {
 
-// The first node of a sibling list in graph that holds some letter twice, or
-// 0 when every list reached from the top-level list or a child index offers
-// each letter once. A list without a repeat has at most one node per letter,
-// so each list is scanned over a few dozen nodes at most.
-int ListWithRepeatedLetter(const std::vector<Wezel>& graph)
+// The one owner of an open dictionary file: it is closed however the read
+// ends.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using OwnedFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads every whole record of file into records; the reason when the file
+// cannot be read, holds no whole record or more than the node array holds,
+// else empty.
+std::string ReadRecords(std::FILE* file, std::vector<std::uint8_t>& records)
 {
-    const int size = static_cast<int>(graph.size());
-    std::vector<bool> checked(graph.size(), false);
+    long length = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0)
+        length = std::ftell(file);
+    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0)
+        return "can't read it";
+    if (length < DictionaryRecordBytes)
+        return "it holds no word list (" + std::to_string(length) + " bytes)";
+    if (length / DictionaryRecordBytes > DictionaryCapacity)
+        return "it holds more than " + std::to_string(DictionaryCapacity) + " nodes";
+    records.resize(static_cast<std::size_t>(length / DictionaryRecordBytes)
+                   * DictionaryRecordBytes);
+    constexpr std::size_t Chunk = 1024000;
+    for (std::size_t have = 0; have < records.size();) {
+        const std::size_t want = std::min(Chunk, records.size() - have);
+        const std::size_t got = std::fread(records.data() + have, 1, want, file);
+        if (got == 0)
+            return "can't read it";
+        have += got;
+    }
+    return std::string();
+}
+
+// The records of a file read whole, as nodes.
+class RecordGraph {
+public:
+    explicit RecordGraph(const std::vector<std::uint8_t>& records)
+        : records_(records), size_(static_cast<int>(records.size() / DictionaryRecordBytes))
+    {
+    }
+    int Size() const { return size_; }
+    const std::uint8_t* Record(int r) const
+    {
+        return &records_[static_cast<std::size_t>(r) * DictionaryRecordBytes];
+    }
+    Wezel Node(int r) const { return Slownik::DecodeRecord(Record(r)); }
+
+private:
+    const std::vector<std::uint8_t>& records_;
+    int size_;
+};
+
+// The first node of a sibling list in graph that holds some letter 'a' to
+// 'z' twice, or 0 when every list reached from the top-level list or a child
+// index offers each such letter once. Nodes of other letters (0, 'X', 'Y',
+// 'Z') match no tile, so no walk can tell two of them apart: they may repeat.
+int ListWithRepeatedLetter(const RecordGraph& graph)
+{
+    const int size = graph.Size();
+    std::vector<bool> checked(static_cast<std::size_t>(size), false);
     auto repeats = [&](int start) {
         if (start <= 0 || start >= size || checked[start])
             return false;
         checked[start] = true;
-        std::vector<Tile> seen;
+        std::uint32_t seen = 0; // bit i: letter index i
         for (int i = start; i < size; ++i) {
-            if (std::find(seen.begin(), seen.end(), graph[i].letter) != seen.end())
+            const Wezel n = graph.Node(i);
+            const std::uint32_t bit = std::uint32_t{1} << LetterIndex(n.letter);
+            if (IsLetterTile(n.letter) && (seen & bit))
                 return true;
-            seen.push_back(graph[i].letter);
-            if (graph[i].lastSibling)
+            seen |= bit;
+            if (n.lastSibling)
                 break;
         }
         return false;
     };
     if (repeats(TopLevelList))
         return TopLevelList;
-    for (const Wezel& n : graph)
-        if (repeats(n.firstChild))
-            return n.firstChild;
+    for (int r = 0; r < size; ++r) {
+        const int list = graph.Node(r).firstChild;
+        if (repeats(list))
+            return list;
+    }
     return 0;
+}
+
+// Why records are no dictionary graph, or empty when they are one.
+std::string GraphFault(const std::vector<std::uint8_t>& records)
+{
+    const RecordGraph graph(records);
+    for (int r = 0; r < graph.Size(); ++r)
+        if (Slownik::DecodeChildIndex(graph.Record(r)) >= graph.Size())
+            return "it is damaged: node " + std::to_string(r)
+                   + " points past the end of the file";
+    // A letter offered twice in one list is matched by the lookups at its
+    // first node only, but by the search at both: the computer could lay
+    // words its own challenge rejects, and long lists of one letter make
+    // the search's branching unbounded.
+    if (const int list = ListWithRepeatedLetter(graph))
+        return "it is damaged: the list at node " + std::to_string(list)
+               + " holds a letter twice";
+    return std::string();
 }
 
 } // namespace
 
 int Slownik::LoadFile(const char* path, FileFault* fault)
 {
-    std::FILE* f = OpenDataFile(path, "rb", DictionaryKind, fault);
-    if (!f) {
+    const OwnedFile file(OpenDataFile(path, "rb", DictionaryKind, fault));
+    if (!file) {
         count = 0;
         return 1;
     }
-    const std::string real = RealPath(path);
-    auto refuse = [&](const std::string& what) {
-        return RefuseFile(fault, DictionaryKind, real, what);
-    };
-    long length = -1;
-    if (std::fseek(f, 0, SEEK_END) == 0)
-        length = std::ftell(f);
-    if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-        std::fclose(f);
-        return refuse("can't read it");
-    }
-    if (length < DictionaryRecordBytes || length / DictionaryRecordBytes > DictionaryCapacity) {
-        std::fclose(f);
-        return refuse(length < DictionaryRecordBytes
-                          ? "it holds no word list (" + std::to_string(length) + " bytes)"
-                          : "it holds more than " + std::to_string(DictionaryCapacity)
-                                + " nodes");
-    }
-
-    // The whole file is read and checked before any node changes, so a bad
-    // file leaves the dictionary loaded before intact.
-    const int records = static_cast<int>(length / DictionaryRecordBytes);
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(records) * DictionaryRecordBytes);
-    constexpr std::size_t Chunk = 1024000;
-    std::size_t have = 0;
-    while (have < data.size()) {
-        const std::size_t want = std::min(Chunk, data.size() - have);
-        const std::size_t got = std::fread(data.data() + have, 1, want, f);
-        if (got == 0) {
-            std::fclose(f);
-            return refuse("can't read it");
-        }
-        have += got;
-    }
-    std::fclose(f);
-
-    std::vector<Wezel> graph(static_cast<std::size_t>(records));
-    for (int r = 0; r < records; ++r) {
-        const std::uint8_t* record = &data[static_cast<std::size_t>(r) * DictionaryRecordBytes];
-        if (DecodeChildIndex(record) >= records)
-            return refuse("it is damaged: node " + std::to_string(r)
-                          + " points past the end of the file");
-        graph[static_cast<std::size_t>(r)] = DecodeRecord(record);
-    }
-    // A letter offered twice in one list is matched by the lookups at its
-    // first node only, but by the search at both: the computer could lay
-    // words its own challenge rejects, and long lists of one letter make
-    // the search's branching unbounded.
-    if (const int list = ListWithRepeatedLetter(graph))
-        return refuse("it is damaged: the list at node " + std::to_string(list)
-                      + " holds a letter twice");
-
-    std::copy(graph.begin(), graph.end(), nodes);
-    ++revision;
-    count = limit = records;
+    // Read, check, commit: the whole file is read and checked before any
+    // node changes, so a refused file leaves the dictionary before intact.
+    std::vector<std::uint8_t> records;
+    std::string what = ReadRecords(file.get(), records);
+    if (what.empty())
+        what = GraphFault(records);
+    if (!what.empty())
+        return RefuseFile(fault, DictionaryKind, RealPath(path), what);
+    Commit(records);
     return 0;
+}
+
+void Slownik::Commit(const std::vector<std::uint8_t>& records)
+{
+    count = 0;
+    for (std::size_t r = 0; r < records.size(); r += DictionaryRecordBytes)
+        AddRecord(&records[r]);
+    limit = count;
 }
 
 int Slownik::ScanList(int list, Tile letter)

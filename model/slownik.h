@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/litery.h"
 #include "platform/instalacja.h"
@@ -44,9 +45,9 @@ public:
     // Loads the file named by DictionaryPath. 0 on success; 1 when the file
     // cannot be opened (the count becomes 0, the loaded words stay usable) or
     // is refused as a whole (no whole record, too large, a child index
-    // outside the file, a sibling list holding a letter twice, a failed
-    // read): then the dictionary before stays in use, unchanged. On 1 the
-    // reason is logged and put in fault when given.
+    // outside the file, a sibling list holding a letter 'a' to 'z' twice, a
+    // failed read): then the dictionary before stays in use, unchanged. On 1
+    // the reason is logged and put in fault when given.
     static int Load(FileFault* fault = nullptr);
     static int LoadFile(const char* path, FileFault* fault = nullptr);
 
@@ -80,6 +81,8 @@ public:
     static std::int64_t DecodeChildIndex(const std::uint8_t* b);
 
 private:
+    // Makes records (whole, checked) the loaded nodes, one AddRecord each.
+    static void Commit(const std::vector<std::uint8_t>& records);
     // The node of letter in the list from node list, or 0.
     static int ScanList(int list, Tile letter);
     // Walks letters [s, s + n) from list; returns the last matched node

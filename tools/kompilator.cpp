@@ -1,6 +1,7 @@
 #include "tools/kompilator.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <unordered_map>
 
@@ -74,7 +75,20 @@ int BuildGraph(const std::vector<Word>& words, Registry& reg)
     return reg.Register(path[0]);
 }
 
+// The real words of the lists spelled without a vowel: interjections, and
+// "nth".
+const char* const WordsWithoutVowel[] = {"brr", "grr", "hm",  "hmm", "mhm", "nth",
+                                         "pff", "psst", "pst", "sh",  "shh", "tss"};
+
 } // namespace
+
+bool HasVowelOrIsInterjection(const std::string& word)
+{
+    if (word.find_first_of("aeiouy") != std::string::npos)
+        return true;
+    return std::find(std::begin(WordsWithoutVowel), std::end(WordsWithoutVowel), word)
+           != std::end(WordsWithoutVowel);
+}
 
 void PutChildIndex(std::int64_t n, std::uint8_t* b)
 {

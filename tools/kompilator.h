@@ -18,6 +18,13 @@ struct CompiledDictionary {
     bool fits = false;               // nodes within the dictionary's capacity
 };
 
+// The rule of the shipped word lists: a word holds a vowel (a, e, i, o, u,
+// y), or is one of the few real words spelled without one (interjections
+// such as "hmm" and "psst", and "nth"). Spell-checker lists also hold
+// abbreviations, unit symbols and Roman numerals ("kg", "mph", "xxv"),
+// which are no words of the game.
+bool HasVowelOrIsInterjection(const std::string& word);
+
 // Compiles words. With trim, the longest words are dropped until the graph
 // fits the capacity; without it an oversized result has fits == false.
 CompiledDictionary CompileWords(const std::vector<std::string>& words, bool trim);

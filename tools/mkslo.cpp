@@ -1,9 +1,13 @@
 // mkslo: the dictionary compiler's command line.
 //
-//   mkslo [--trim] WORDS.txt OUT.slo   plain word list (one word a line) in,
-//                                      dictionary file out; --trim drops the
-//                                      longest words until the graph fits
-//   mkslo --list IN.slo                the words of a dictionary file, one a line
+//   mkslo [--trim] WORDS.txt... OUT.slo
+//                        plain word lists (one word a line) in, dictionary
+//                        file out: their words of 2 to 15 letters a to z
+//                        that hold a vowel or are one of the few kept
+//                        without one; --trim drops the longest words until
+//                        the graph fits
+//   mkslo --list IN.slo  the words of a dictionary file, one a line (refused
+//                        when its lists lead back into themselves)
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -13,25 +17,35 @@
 
 #include "model/slownik.h"
 #include "tools/kompilator.h"
+#include "tools/lista_slow.h"
 
 namespace {
 
-constexpr std::size_t MaxWordLength = 15;
-
-int Compile(const char* in, const char* outPath, bool trim)
+// Adds the lines of the word list at path to words; false when it can't be
+// read.
+bool ReadWordList(const char* path, std::vector<std::string>& words)
 {
-    std::ifstream file(in, std::ios::binary);
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
-        std::cerr << "mkslo: can't open " << in << "\n";
-        return 1;
+        std::cerr << "mkslo: can't open " << path << "\n";
+        return false;
     }
-    std::vector<std::string> words;
     std::string line;
     while (std::getline(file, line)) {
         while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
             line.pop_back();
-        words.push_back(line);
+        if (HasVowelOrIsInterjection(line))
+            words.push_back(line);
     }
+    return true;
+}
+
+int Compile(const std::vector<const char*>& lists, const char* outPath, bool trim)
+{
+    std::vector<std::string> words;
+    for (const char* list : lists)
+        if (!ReadWordList(list, words))
+            return 1;
     const CompiledDictionary d = CompileWords(words, trim);
     if (!d.fits) {
         std::cerr << "mkslo: " << d.words << " words need " << d.nodes
@@ -49,20 +63,6 @@ int Compile(const char* in, const char* outPath, bool trim)
               << " letters, " << d.nodes << " nodes\n";
     return 0;
 }
-void ListFrom(int list, std::string& prefix)
-{
-    for (int i = list; i > 0 && i < Slownik::Limit(); ++i) {
-        const Wezel& n = Slownik::Node(i);
-        prefix.push_back(static_cast<char>(n.letter));
-        if (n.endOfWord)
-            std::cout << prefix << '\n';
-        if (n.firstChild > 0 && prefix.size() < MaxWordLength)
-            ListFrom(n.firstChild, prefix);
-        prefix.pop_back();
-        if (n.lastSibling)
-            break;
-    }
-}
 
 int List(const char* path)
 {
@@ -70,8 +70,12 @@ int List(const char* path)
         std::cerr << "mkslo: can't load " << path << "\n";
         return 1;
     }
-    std::string prefix;
-    ListFrom(TopLevelList, prefix);
+    if (const int list = LoopingList()) {
+        std::cerr << "mkslo: " << path << ": the list at node " << list
+                  << " leads back into itself; a word list has no such loop\n";
+        return 1;
+    }
+    ForEachWord([](const std::string& word) { std::cout << word << '\n'; });
     return 0;
 }
 
@@ -81,10 +85,11 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--list") == 0)
         return List(argv[2]);
-    if (argc == 3)
-        return Compile(argv[1], argv[2], false);
-    if (argc == 4 && std::strcmp(argv[1], "--trim") == 0)
-        return Compile(argv[2], argv[3], true);
-    std::cerr << "usage: mkslo [--trim] WORDS.txt OUT.slo\n       mkslo --list IN.slo\n";
+    const bool trim = argc > 1 && std::strcmp(argv[1], "--trim") == 0;
+    const int first = trim ? 2 : 1;
+    if (argc - first >= 2 && std::strncmp(argv[first], "--", 2) != 0)
+        return Compile(std::vector<const char*>(argv + first, argv + argc - 1), argv[argc - 1],
+                       trim);
+    std::cerr << "usage: mkslo [--trim] WORDS.txt... OUT.slo\n       mkslo --list IN.slo\n";
     return 2;
 }

@@ -72,9 +72,10 @@ Wezel Decode(const std::uint8_t* r)
     return n;
 }
 
-// Whether some sibling list holds a letter twice. Lookups take the first
-// node of a letter while the search tries every node, and a search over such
-// lists can take minutes: the loader refuses them.
+// Whether some sibling list holds a letter 'a' to 'z' twice. Lookups take
+// the first node of a letter while the search tries every node, and a search
+// over such lists can take minutes: the loader refuses them. Nodes no tile
+// matches (0, 'X', 'Y', 'Z') may repeat.
 bool ListsRepeatALetter()
 {
     const int limit = Slownik::Limit();
@@ -90,7 +91,7 @@ bool ListsRepeatALetter()
         bool seen[256] = {};
         for (int i = s; i < limit; ++i) {
             const Tile letter = Slownik::Node(i).letter;
-            if (letter && seen[letter])
+            if (IsLetterTile(letter) && seen[letter])
                 return true;
             seen[letter] = true;
             if (Slownik::Node(i).lastSibling)
@@ -100,13 +101,14 @@ bool ListsRepeatALetter()
     return false;
 }
 
-// Words spelled by walking the graph depth first from the top-level list,
-// up to a bounded number of nodes.
+// Words of letters 'a' to 'z' spelled by walking the graph depth first
+// from the top-level list, up to a bounded number of nodes. Nodes no tile
+// matches spell no word a move can make, and the loader lets them repeat.
 void Walk(int list, std::string& prefix, std::vector<std::string>& words, int& budget)
 {
     for (int i = list; i > 0 && i < Slownik::Limit() && budget > 0; ++i, --budget) {
         const Wezel& n = Slownik::Node(i);
-        if (n.letter) {
+        if (IsLetterTile(n.letter)) {
             prefix.push_back(static_cast<char>(n.letter));
             if (n.endOfWord)
                 words.push_back(prefix);
@@ -136,7 +138,7 @@ void CheckQueries(const std::vector<std::string>& words)
             Slownik::CrossCheck(pattern.c_str(), set);
             FUZZ_CHECK(set.Has(LetterIndex(static_cast<Tile>(w[k]))));
             for (int i = 1; i < LetterIndexCount; ++i)
-                if (set.Has(i)) {
+                if (set.Has(i) && IsLetterTile(IndexLetter(i))) {
                     pattern[k] = static_cast<char>(IndexLetter(i));
                     FUZZ_CHECK(Slownik::IsWord(pattern.c_str()));
                 }

@@ -71,6 +71,16 @@ TEST(DictionaryCompiler, FiltersWordsAndLaysOutTheGraph)
     EXPECT_TRUE(Slownik::Node(vChildren).lastSibling);
 }
 
+TEST(DictionaryCompiler, ShippedListsKeepWordsWithAVowelAndTheFewWithout)
+{
+    for (const char* kept : {"ab", "by", "myth", "rhythm", "queue", "sh", "shh", "hm", "hmm",
+                             "brr", "psst", "pst", "nth"})
+        EXPECT_TRUE(HasVowelOrIsInterjection(kept)) << kept;
+    for (const char* dropped : {"kg", "cf", "lbs", "mph", "xxv", "hgt", "bmw", "ctrl", "btw",
+                                "cd", "ts", "pwn", "ssh", ""})
+        EXPECT_FALSE(HasVowelOrIsInterjection(dropped)) << dropped;
+}
+
 TEST(DictionaryCompiler, SharesIdenticalChildLists)
 {
     // Every first letter continues with the same two endings: one shared list.

@@ -76,7 +76,7 @@ TEST(Board, InitClearsTilesSetsAndBorder)
     EXPECT_EQ(border, 64);
 }
 
-TEST(Board, LineEndsAreCrLfOrLf)
+TEST(Board, LineEndsAreCrLfOrLfAndBlanksAfterTheRowsAreIgnored)
 {
     TempDir dir;
     std::string rows(225, '.');
@@ -85,8 +85,12 @@ TEST(Board, LineEndsAreCrLfOrLf)
     rows[7 * 15 + 7] = 'x';   // (8,8)
     std::string mixed = Layout(rows, "\n");
     mixed.replace(mixed.find('\n'), 1, "\r\n"); // one CR LF among LFs
-    const std::string files[] = {Layout(rows), Layout(rows, "\n"), mixed,
-                                 Layout(rows, "\n").substr(0, 16 * 15 - 1)}; // no last LF
+    const std::string files[] = {
+        Layout(rows), Layout(rows, "\n"), mixed,
+        Layout(rows, "\n").substr(0, 16 * 15 - 1), // no last LF
+        // An editor's extra line ends, blank lines and blanks at line ends.
+        Layout(rows) + "\r\n", Layout(rows, "\n") + "\n\n", Layout(rows) + " \t\r\n  ",
+        Layout(rows, "  \r\n"), Layout(rows, " \t\n") + "\n"};
     for (const std::string& text : files) {
         FileFault fault;
         EXPECT_EQ(InitPlansza(dir.Write("l.pln", text).c_str(), &fault), 0) << text;
@@ -115,8 +119,11 @@ TEST(Board, FileThatGivesNoBoardLeavesItPlainAndSaysWhy)
         {"short", good.substr(0, 2 * 17 + 5), "it has 3 lines, not 15"},
         {"empty", "", "it has 0 lines, not 15"},
         {"sixteen lines", good + "333333333333333\r\n", "it has 16 lines, not 15"},
-        {"a blank line after", good + "\n", "it has 16 lines, not 15"},
+        {"a blank line before", " \r\n" + good, "it has 16 lines, not 15"},
+        {"a line after blank ones", good + "\r\n \r\n3\r\n", "it has 18 lines, not 15"},
         {"long line", longLine, "line 5 has 16 squares, not 15"},
+        {"a square after blanks", good.substr(0, 15) + "  3" + good.substr(15),
+         "line 1 has 18 squares, not 15"},
         {"CR line ends", crOnly, "it has 1 lines, not 15"},
         {"huge", std::string(5000, '3'), "it is too long for a layout"},
     };

@@ -222,6 +222,30 @@ TEST_F(DictionaryTest, BadFilesKeepTheDictionaryBefore)
     EXPECT_TRUE(Slownik::IsWord("aaaa"));
 }
 
+TEST_F(DictionaryTest, NodesNoTileMatchesMayRepeatInAList)
+{
+    // Top-level list: 0, 0, X, X, Y, Y, Z, Z, then 'a' (last) with the
+    // children X, X, 'b' (end of word), 'c' (end of word, last): ab and ac.
+    Bytes file(5, 0);
+    for (const std::uint8_t code : {0, 0, 27, 27, 28, 28, 29, 29})
+        file.insert(file.end(), {0, 0, 0, 0, code});
+    file.insert(file.end(), {0, 0, 0, 10, 1 + 30});
+    for (const std::uint8_t code : {27, 27 + 60, 2 + 60, 3 + 90})
+        file.insert(file.end(), {0, 0, 0, 0, code});
+    FileFault fault;
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("d.slo", file).c_str(), &fault), 0) << fault.what;
+    EXPECT_EQ(Slownik::Count(), 14);
+    for (const char* w : {"ab", "ac"})
+        EXPECT_TRUE(Slownik::IsWord(w)) << w;
+    for (const char* w : {"a", "ad", "X", "aX"})
+        EXPECT_FALSE(Slownik::IsWord(w)) << w;
+    EXPECT_EQ(Cross("?b"), "a");
+    EXPECT_EQ(Cross("a?"), "bcX"); // the set names every node that ends a word
+    int found = 0;
+    EXPECT_EQ(Slownik::FindChild('a', TopLevelList, found), 10);
+    EXPECT_EQ(found, 9);
+}
+
 TEST_F(DictionaryTest, UnopenableFileKeepsTheWords)
 {
     ASSERT_EQ(Load(TwoWords), 0);
