@@ -2,12 +2,11 @@
 
 #include "computer/stan_szukania.h"
 #include "model/gra.h"
+#include "model/litery.h"
 #include "model/plansza.h"
 #include "model/slownik.h"
 
 namespace {
-
-bool IsPlaceableLetter(Tile c) { return c >= 'a' && c <= 'z'; }
 
 // The letters of the tiles around the empty square (x, y) along the step
 // (dx, dy), as a pattern: the run before it, '?', the run after it. False
@@ -22,14 +21,14 @@ bool CrossPattern(int x, int y, int dx, int dy, char* pattern)
     int n = 0;
     for (int cx = bx, cy = by; cx != x || cy != y; cx += dx, cy += dy) {
         const Tile c = Plansza[cx][cy].Letter();
-        if (!IsPlaceableLetter(c))
+        if (!IsLetterTile(c))
             return false;
         pattern[n++] = static_cast<char>(c);
     }
     pattern[n++] = '?';
     for (int cx = x + dx, cy = y + dy; Plansza[cx][cy].tile; cx += dx, cy += dy) {
         const Tile c = Plansza[cx][cy].Letter();
-        if (!IsPlaceableLetter(c))
+        if (!IsLetterTile(c))
             return false;
         pattern[n++] = static_cast<char>(c);
     }

@@ -91,7 +91,7 @@ bool SearchGraph::Build()
     for (int i = 1; i < limit; ++i) {
         const Wezel& w = Slownik::Node(i);
         Source& n = nodes[i];
-        n.index = w.letter >= 'a' && w.letter <= 'z' ? LetterIndex(w.letter) : 0;
+        n.index = IsLetterTile(w.letter) ? LetterIndex(w.letter) : 0;
         n.child = w.firstChild > 0 && w.firstChild < limit ? w.firstChild : 0;
         n.endOfWord = w.endOfWord != 0;
         n.last = w.lastSibling != 0;

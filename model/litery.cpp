@@ -43,7 +43,7 @@ Tile IndexLetter(int index)
 
 Tile TileFaceChar(Tile c)
 {
-    if (c >= 'a' && c <= 'z')
+    if (IsLetterTile(c))
         return static_cast<Tile>(c - 'a' + 'A');
     switch (c) {
     case 'X': return ' ';

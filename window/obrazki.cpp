@@ -59,7 +59,7 @@ void FreeSquarePicturePaths()
 bool HasTilePicture(int i)
 {
     const Tile c = IndexLetter(i);
-    return c == BlankTile || (c >= 'a' && c <= 'z');
+    return c == BlankTile || IsLetterTile(c);
 }
 
 void BuildTilePicturePaths()

@@ -6,6 +6,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
+#include "model/litery.h"
 #include "model/opcje.h"
 #include "platform/tekst.h"
 #include "window/ekran.h"
@@ -92,7 +93,7 @@ Tile GraFrame::PickerCellLetter(int cell)
     int n = 0;
     for (int i = 0; i < LetterIndexCount; ++i) {
         const Tile c = IndexLetter(i);
-        if (c >= 'a' && c <= 'z' && n++ == cell)
+        if (IsLetterTile(c) && n++ == cell)
             return c;
     }
     return 0;
