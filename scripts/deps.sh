@@ -8,7 +8,7 @@ packages=(
   libwxgtk3.2-dev libgtest-dev
   xvfb xauth fonts-dejavu-core libx11-dev openbox
   clang-14 libclang-rt-14-dev
-  wpolish scowl wamerican
+  wpolish scowl
 )
 
 missing=()
