@@ -151,6 +151,9 @@ StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, lo
     // client area keeps the window's specified size.
     KeepClientSize(this, wxSize(240, 270));
     Thaw();
+    // Left to itself the toolkit gives the first focus to the topmost
+    // control, the close button, where Return or Space would end the program.
+    (startButton->IsEnabled() ? startButton : optionsButton)->SetFocus();
 }
 
 StMenu::~StMenu()

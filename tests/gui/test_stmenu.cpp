@@ -15,6 +15,7 @@
 #include <wx/colordlg.h>
 #include <wx/filedlg.h>
 #include <wx/splash.h>
+#include <wx/uiaction.h>
 
 #include "menu/myapp.h"
 #include "menu/opcje.h"
@@ -404,6 +405,43 @@ TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
     PumpEvents();
     EXPECT_EQ(TheStMenu, nullptr);
     EXPECT_TRUE(wxTopLevelWindows.IsEmpty());
+}
+
+// Return and Space, the keys a focused button takes, pressed as real key
+// events in a fresh start window: they never end the program. The first
+// focus is on START, or on OPTIONS while START is off.
+TEST_F(StartWindow, NoSingleKeyQuitsAFreshStartWindow)
+{
+    for (const bool emptySeats : {false, true})
+        for (const int key : {WXK_RETURN, WXK_SPACE}) {
+            SCOPED_TRACE(std::string(emptySeats ? "four empty seats, " : "four humans, ")
+                         + (key == WXK_RETURN ? "Return" : "Space"));
+            Ustawienia r;
+            for (int k = 0; k < SeatCount; ++k)
+                SetSeat(r, k, emptySeats ? NoPlayerSeat : HumanSeat, emptySeats ? "" : "Ann");
+            ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+            StMenu* m = Start();
+            ASSERT_TRUE(BringOnScreen(m));
+            for (int i = 0; i < 20 && !m->IsActive(); ++i) {
+                PumpEvents();
+                wxMilliSleep(10);
+            }
+            wxUIActionSimulator().Char(key);
+            for (int i = 0; i < 10; ++i) {
+                PumpEvents();
+                wxMilliSleep(10);
+            }
+            ASSERT_EQ(TheStMenu, m) << "the key ended the program";
+            if (emptySeats) {
+                EXPECT_TRUE(m->optionsPanel->IsShown()) << "the key went to OPTIONS";
+            } else {
+                ASSERT_NE(TheGraFrame, nullptr) << "the key went to START";
+                TheGraFrame->Close(true);
+                PumpEvents();
+            }
+            m->Destroy();
+            PumpEvents();
+        }
 }
 
 TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
