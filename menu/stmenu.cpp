@@ -61,16 +61,6 @@ namespace {
 // Room for a path chosen in a file dialog.
 constexpr std::size_t StylePathBytes = 256;
 
-// Whether every byte is 7-bit: such a path names the same file to the C
-// library and to the framework.
-bool PlainPath(const std::string& path)
-{
-    for (unsigned char c : path)
-        if (c > 127)
-            return false;
-    return true;
-}
-
 const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
 
 wxBitmapButton* PictureButton(wxWindow* parent, int id, const char* picture, wxPoint pos,
@@ -389,15 +379,12 @@ bool StMenu::ChooseDataFile(const char* message, const char* folder, const char*
         return false;
     // The chosen file as the file system names it, in logical form when it
     // lies in the data folder.
-    const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
-    const char* what = !PlainPath(path) ? "its path has letters other than plain ASCII"
-                       : path.size() > maxLength ? "its path is too long"
-                                                 : nullptr;
-    if (what) {
+    const std::string path = LogicalPath(FileNameFromWx(dialog.GetPath()));
+    if (path.size() > maxLength) {
         FileFault fault;
         RefuseFile(&fault, kind, path,
-                   std::string(what) + " (at most " + std::to_string(maxLength)
-                       + " plain ASCII characters are taken)");
+                   "its path is too long (at most " + std::to_string(maxLength)
+                       + " bytes are taken)");
         TellPlayer({FaultParagraph(fault, outcome)}, this);
         return false;
     }

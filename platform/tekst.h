@@ -12,5 +12,13 @@
 wxString ToWx(const char* s);
 std::string FromWx(const wxString& s);
 
-// A logical path (see platform/instalacja.h) as the real path the framework opens.
+// File names are bytes to the file system and the C library. The framework
+// names the same file by a string made through its own file-name converter,
+// which carries every byte both ways (no code page: a name is no text of
+// ours).
+wxString WxFileName(const std::string& name);
+std::string FileNameFromWx(const wxString& name);
+
+// A logical path (see platform/instalacja.h) as the framework's name of the
+// file RealPath names: the one file the game checks and the C library opens.
 wxString WxRealPath(const char* logical);

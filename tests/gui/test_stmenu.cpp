@@ -304,6 +304,49 @@ TEST_F(StartWindow, StartWithASettingsFile)
     EXPECT_TRUE(Slownik::IsWord("ac"));
 }
 
+// Picture paths of a settings file whose names hold bytes beyond plain
+// ASCII: one code page 1250 lacks (0x81), one it reads as a letter (0xB3),
+// and a UTF-8 letter. Each picture is checked and opened under its own name,
+// never under another that a text conversion makes of it (the decoy).
+TEST_F(StartWindow, PicturesNamedWithBytesBeyondAsciiLoad)
+{
+    const struct { const char *name, *decoy; } cases[] = {
+        {"a\x81", "a?"},
+        {"b\xB3", "b\xC5\x82"},
+        {"c\xC5\x82", "c\xC4\xB9\xE2\x80\x9A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.decoy);
+        const std::string background = std::string("graf/tlo/") + c.name + ".JPG";
+        const std::string folder = std::string("graf/plansza/") + c.name;
+        tree.Picture(background, 20, 20, *wxBLUE);
+        tree.Picture(std::string("graf/tlo/") + c.decoy + ".JPG", 20, 20, *wxGREEN);
+        std::filesystem::copy(tree.Path() + "/graf/plansza/rozm", tree.Path() + "/" + folder);
+        Ustawienia r;
+        std::strcpy(r.BackgroundPath, (InstallFolder + background).c_str());
+        std::strcpy(r.TileFolder, (InstallFolder + folder).c_str());
+        for (int k = 0; k < SeatCount; ++k)
+            SetSeat(r, k, k == 0 ? HumanSeat : NoPlayerSeat, "Ann");
+        ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+        TakeMessageBoxes();
+        StMenu* m = Start();
+        EXPECT_TRUE(ShowsColour(*m->background, *wxBLUE));
+        Click(m, ID_START);
+        ASSERT_NE(TheGraFrame, nullptr);
+        EXPECT_TRUE(ShowsColour(*TheGraFrame->backgroundBitmap, *wxBLUE));
+        EXPECT_TRUE(ShowsColour(*TheGraFrame->SquareBitmaps[SqPlain], wxColour(0, 20, 0)));
+        EXPECT_TRUE(ShowsColour(*TheGraFrame->TileBitmaps[LetterIndex('q')],
+                                wxColour(240, 200, 'Q')));
+        TheGraFrame->Close(true);
+        PumpEvents();
+        // Only the missing dictionary is told: every picture loaded.
+        for (const std::string& told : TakeMessageBoxes())
+            EXPECT_EQ(told.find("Dictionary"), 0u) << told;
+        m->Destroy();
+        PumpEvents();
+    }
+}
+
 TEST_F(StartWindow, FourEmptySeatsFromTheSettingsFileDisableStart)
 {
     Ustawienia r;
@@ -546,22 +589,17 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     // Not in the settings file before OK.
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 
-    // Cancelled, a path too long for the settings record, a name the two
-    // encodings would spell differently: the option and picture stay.
+    // Cancelled, or a path too long for the settings record: the option and
+    // picture stay.
     const std::string tooLong = "tlo/" + std::string(60, 'x') + ".JPG";
     tree.Picture(tooLong, 10, 10, *wxBLUE);
-    tree.Picture("tlo/\xc5\x82.JPG", 10, 10, *wxBLUE);
     // The player is told why a chosen file is not taken.
-    const std::string kept = " plain ASCII characters are taken).\nThe option stays as it was.";
     const struct { int answer; std::string rel, told; } refused[] = {
         {wxID_CANCEL, "tlo/green.JPG", ""},
         {wxID_OK, tooLong,
          "Picture '" + std::string(InstallFolder) + tooLong
-             + "': its path is too long (at most 99" + kept},
-        {wxID_OK, "tlo/\xc5\x82.JPG",
-         "Picture '" + std::string(InstallFolder)
-             + "tlo/\xc5\x82.JPG': its path has letters other than plain ASCII (at most 99"
-             + kept}};
+             + "': its path is too long (at most 99 bytes are taken).\nThe option stays as it "
+               "was."}};
     TakeMessageBoxes();
     for (const auto& r : refused) {
         AnswerFileDialog(r.answer, "Choose background", "*.JPG", tree.Path() + "/" + r.rel);
@@ -578,6 +616,20 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     Ustawienia saved;
     ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
     EXPECT_EQ(std::string(saved.BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
+
+    // A name of bytes beyond plain ASCII (UTF-8, or one no text encoding
+    // reads) names the same file to the dialog and to the game: taken and
+    // shown, and saved as it is.
+    for (const std::string rel : {"tlo/\xc5\x82\xC3\xB3" "d\xC5\xBA.JPG", "tlo/t\x81\xE9.JPG"}) {
+        tree.Picture(rel, 30, 30, *wxBLUE);
+        AnswerFileDialog(wxID_OK, "Choose background", "*.JPG", tree.Path() + "/" + rel);
+        Click(m->backgroundButton, ID_BACKGROUND);
+        EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + rel);
+        EXPECT_TRUE(ShowsColour(*m->background, *wxBLUE)) << rel;
+        Click(m->okButton, ID_OPTIONS_OK);
+        ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+        EXPECT_EQ(std::string(saved.BackgroundPath), std::string(InstallFolder) + rel);
+    }
 }
 
 TEST_F(StartWindow, DictionaryChosenIsLoadedWithASplashThatGoesAtIdle)
