@@ -13,8 +13,11 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
+#include <wx/dcscreen.h>
 #include <wx/filedlg.h>
+#include <wx/listctrl.h>
 #include <wx/splash.h>
+#include <wx/stattext.h>
 #include <wx/uiaction.h>
 
 #include "menu/myapp.h"
@@ -673,6 +676,86 @@ TEST_F(StartWindow, DictionaryChosenIsLoadedWithASplashThatGoesAtIdle)
     EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
     EXPECT_TRUE(Slownik::IsWord("ab"));
     EXPECT_EQ(splashes(), 0);
+}
+
+// The file dialogs' label names the folder shown as a clean path, however
+// the data folder is spelled, and when it does not fit it keeps the folder's
+// end, shortened with "..." at its start to the label's room (measured in the
+// label's font). Going into a folder and back up in the dialog keeps it clean.
+TEST_F(StartWindow, FileDialogsNameTheirFolderCleanAndFitted)
+{
+    const std::string deep = "/a-folder-with-a-long-name/and-another-just-as-long/data";
+    std::filesystem::create_directories(tree.Path() + deep + "/slowniki/sub");
+    std::filesystem::create_directories(tree.Path() + "/tlo");
+    std::filesystem::create_directories(tree.Path() + "/bin");
+    const struct { std::string data; int button; std::string folder; bool fits; } cases[] = {
+        {tree.Path() + "/bin/..//./", ID_BACKGROUND, tree.Path() + "/tlo", true},
+        {tree.Path() + "/bin/.." + deep + "/", ID_DICTIONARY, tree.Path() + deep + "/slowniki",
+         false},
+    };
+    StMenu* m = Start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        setenv("ZERTANIK_DATA", c.data.c_str(), 1);
+        ResetDataFolder();
+        // The label's text, as the file system names the folder.
+        std::vector<std::string> shown;
+        bool fitted = false;
+        AnswerNextDialog(wxID_CANCEL, [&](wxDialog* d) {
+            auto* files = dynamic_cast<ChooseFileDialog*>(d);
+            ASSERT_NE(files, nullptr);
+            wxStaticText* label = files->FolderLabel();
+            ASSERT_NE(label, nullptr);
+            auto read = [&] {
+                shown.push_back(FileNameFromWx(label->GetLabel()));
+                wxScreenDC dc;
+                dc.SetFont(label->GetFont());
+                // Within its room, which lies within the dialog's 240 pixels.
+                fitted = dc.GetTextExtent(label->GetLabel()).x <= files->FolderLabelRoom()
+                         && files->FolderLabelRoom() > 0
+                         && label->GetParent()->GetPosition().x + label->GetPosition().x
+                                    + files->FolderLabelRoom()
+                                <= 240;
+            };
+            read();
+            if (c.fits)
+                return;
+            // Into "sub" and back up, as the list's activation does.
+            wxListCtrl* list = nullptr;
+            for (wxWindow* w = label->GetParent(); w && !list; w = nullptr)
+                for (wxWindow* child : w->GetChildren())
+                    if (!list)
+                        list = dynamic_cast<wxListCtrl*>(child);
+            ASSERT_NE(list, nullptr);
+            for (const char* item : {"sub", ".."}) {
+                wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+                wxListItem text;
+                text.SetText(item);
+                activated.SetItem(text);
+                activated.SetEventObject(list);
+                list->GetEventHandler()->ProcessEvent(activated);
+                PumpEvents();
+                read();
+            }
+        });
+        Click(c.button == ID_BACKGROUND ? m->backgroundButton : m->dictionaryButton, c.button);
+        ASSERT_FALSE(shown.empty());
+        EXPECT_TRUE(fitted);
+        if (c.fits) {
+            EXPECT_EQ(shown[0], c.folder);
+            continue;
+        }
+        ASSERT_EQ(shown.size(), 3u);
+        const std::string ends[] = {c.folder, c.folder + "/sub", c.folder};
+        for (int k = 0; k < 3; ++k) {
+            ASSERT_EQ(shown[k].rfind("...", 0), 0u) << shown[k];
+            const std::string end = shown[k].substr(3);
+            EXPECT_GT(end.size(), 10u);
+            EXPECT_EQ(ends[k].substr(ends[k].size() - std::min(end.size(), ends[k].size())), end);
+        }
+    }
+    setenv("ZERTANIK_DATA", tree.Path().c_str(), 1);
+    ResetDataFolder();
 }
 
 TEST_F(StartWindow, ColoursChosenInTheDialog)
