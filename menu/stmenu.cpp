@@ -196,14 +196,16 @@ bool WxStringToPath(char* dest, std::size_t size, const wxString& s)
 
 void StMenu::SeatName(int seat, char (&name)[SettingsTextBytes]) const
 {
-    name[0] = 0;
-    WxStringToPath(name, SettingsTextBytes, nameFields[seat]->GetLineText(0));
-    // A stored name longer than the field shows only its start; while the
-    // field still shows just that, the whole stored name is the seat's.
+    const wxString shown = nameFields[seat]->GetLineText(0);
+    // A field shows only the start of a longer stored name, and '?' for a
+    // byte the code page has no letter for: while it still shows just what
+    // it was given, the stored name is the seat's, byte for byte.
     const std::string& stored = storedNames[seat];
-    if (stored.size() > std::strlen(name) && stored.compare(0, std::strlen(name), name) == 0
-        && std::strlen(name) == static_cast<std::size_t>(NameFieldLength))
-        CopyText(name, SettingsTextBytes, stored.c_str());
+    if (!stored.empty() && shown == NameFieldText(stored.c_str())
+        && CopyText(name, SettingsTextBytes, stored.c_str()))
+        return;
+    name[0] = 0;
+    WxStringToPath(name, SettingsTextBytes, shown);
 }
 
 int StMenu::WriteSettings()

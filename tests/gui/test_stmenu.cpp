@@ -350,6 +350,42 @@ TEST_F(StartWindow, PicturesNamedWithBytesBeyondAsciiLoad)
     }
 }
 
+// Stored names the fields cannot show as they are (longer than 12, a byte
+// code page 1250 has no letter for, shown as '?') are saved as stored while
+// untouched, at OK and at START; an edited field saves what it shows.
+TEST_F(StartWindow, UntouchedNamesAreSavedAsStored)
+{
+    const std::array<const char*, SeatCount> names = {
+        "Bo\x81 the builder", "Bob the builder\x81", "A\x81\x83", "\xB3\xF3 d\xBF"};
+    const Ustawienia r = AwayFromDefaults(names, {0, 0, 0, 0});
+    ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+    StMenu* m = Start();
+    EXPECT_EQ(m->nameFields[0]->GetValue(), "Bo? the buil");
+    EXPECT_EQ(m->nameFields[2]->GetValue(), "A??");
+    auto saved = [this] {
+        Ustawienia s;
+        EXPECT_EQ(ReadSettingsFile(SettingsFile().c_str(), s), 0);
+        return s;
+    };
+    Click(m->optionsButton, ID_OPTIONS);
+    Click(m->okButton, ID_OPTIONS_OK);
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_STREQ(saved().names[k], names[k]) << k;
+
+    // Seat 1 edited: what it shows; the rest as stored, for the game too.
+    m->nameFields[0]->Remove(11, 12);
+    Click(m, ID_START);
+    ASSERT_NE(TheGra, nullptr);
+    const Ustawienia atStart = saved();
+    EXPECT_STREQ(atStart.names[0], "Bo? the bui");
+    for (int k = 1; k < SeatCount; ++k) {
+        EXPECT_STREQ(atStart.names[k], names[k]) << k;
+        EXPECT_STREQ(TheGra->player[k]->name, names[k]) << k;
+    }
+    TheGraFrame->Close(true);
+    PumpEvents();
+}
+
 TEST_F(StartWindow, FourEmptySeatsFromTheSettingsFileDisableStart)
 {
     Ustawienia r;
