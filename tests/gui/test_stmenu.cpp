@@ -865,6 +865,11 @@ TEST_F(StartWindow, HelpOpensOurPageAndATapClosesIt)
     // Laid out as HTML, not shown as plain text.
     EXPECT_EQ(help->view->GetOpenedPageTitle(), "Zertanik help");
     EXPECT_FALSE(help->view->ToText().Contains("<h4>"));
+    // It tells how the game takes a tile back: pressed, not dragged off.
+    wxString page = help->view->ToText();
+    page.Replace("\n", " ");
+    EXPECT_TRUE(page.Contains("To take back a tile laid this turn, press it on the board")) << page;
+    EXPECT_FALSE(page.Contains("off the board")) << page;
 
     // A second help command brings the same window up.
     Click(m->helpButton, ID_HELP);
