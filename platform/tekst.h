@@ -1,8 +1,9 @@
 // 8-bit strings and the framework's strings.
 //
-// Every 8-bit string (paths, names, messages) goes to the framework and back
-// through one explicit code page 1250 converter: the locale's default
-// converter would turn bytes above 127 into empty strings.
+// Every 8-bit text (names, messages) goes to the framework and back through
+// one explicit code page 1250 converter: the locale's default converter
+// would turn bytes above 127 into empty strings. File names are no text:
+// they go by their bytes (below).
 #pragma once
 
 #include <string>
