@@ -72,7 +72,7 @@ PomocFrame::PomocFrame(const wxString& title, const wxPoint& pos, const wxSize& 
     const std::string real = RealPath(HelpPagePath);
     // Only a file is handed to the viewer, which would wait on a named pipe.
     std::string what = access(real.c_str(), F_OK) != 0 ? "no such file" : NotARegularFile(real);
-    if (what.empty() && !view->LoadPage(WxRealPath(HelpPagePath)))
+    if (what.empty() && !view->LoadPage(WxFileName(real)))
         what = "it can't be shown";
     if (!what.empty()) {
         FileFault fault;

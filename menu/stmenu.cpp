@@ -61,16 +61,6 @@ namespace {
 // Room for a path chosen in a file dialog.
 constexpr std::size_t StylePathBytes = 256;
 
-// Whether every byte is 7-bit: such a path names the same file to the C
-// library and to the framework.
-bool PlainPath(const std::string& path)
-{
-    for (unsigned char c : path)
-        if (c > 127)
-            return false;
-    return true;
-}
-
 const char* const ComputerNames[] = {"Computer I", "Computer II", "Computer III", "Computer IV"};
 
 wxBitmapButton* PictureButton(wxWindow* parent, int id, const char* picture, wxPoint pos,
@@ -151,6 +141,9 @@ StMenu::StMenu(const wxString& title, const wxPoint& pos, const wxSize& size, lo
     // client area keeps the window's specified size.
     KeepClientSize(this, wxSize(240, 270));
     Thaw();
+    // Left to itself the toolkit gives the first focus to the topmost
+    // control, the close button, where Return or Space would end the program.
+    (startButton->IsEnabled() ? startButton : optionsButton)->SetFocus();
 }
 
 StMenu::~StMenu()
@@ -203,14 +196,16 @@ bool WxStringToPath(char* dest, std::size_t size, const wxString& s)
 
 void StMenu::SeatName(int seat, char (&name)[SettingsTextBytes]) const
 {
-    name[0] = 0;
-    WxStringToPath(name, SettingsTextBytes, nameFields[seat]->GetLineText(0));
-    // A stored name longer than the field shows only its start; while the
-    // field still shows just that, the whole stored name is the seat's.
+    const wxString shown = nameFields[seat]->GetLineText(0);
+    // A field shows only the start of a longer stored name, and '?' for a
+    // byte the code page has no letter for: while it still shows just what
+    // it was given, the stored name is the seat's, byte for byte.
     const std::string& stored = storedNames[seat];
-    if (stored.size() > std::strlen(name) && stored.compare(0, std::strlen(name), name) == 0
-        && std::strlen(name) == static_cast<std::size_t>(NameFieldLength))
-        CopyText(name, SettingsTextBytes, stored.c_str());
+    if (!stored.empty() && shown == NameFieldText(stored.c_str())
+        && CopyText(name, SettingsTextBytes, stored.c_str()))
+        return;
+    name[0] = 0;
+    WxStringToPath(name, SettingsTextBytes, shown);
 }
 
 int StMenu::WriteSettings()
@@ -386,15 +381,12 @@ bool StMenu::ChooseDataFile(const char* message, const char* folder, const char*
         return false;
     // The chosen file as the file system names it, in logical form when it
     // lies in the data folder.
-    const std::string path = LogicalPath(std::string(dialog.GetPath().fn_str()));
-    const char* what = !PlainPath(path) ? "its path has letters other than plain ASCII"
-                       : path.size() > maxLength ? "its path is too long"
-                                                 : nullptr;
-    if (what) {
+    const std::string path = LogicalPath(FileNameFromWx(dialog.GetPath()));
+    if (path.size() > maxLength) {
         FileFault fault;
         RefuseFile(&fault, kind, path,
-                   std::string(what) + " (at most " + std::to_string(maxLength)
-                       + " plain ASCII characters are taken)");
+                   "its path is too long (at most " + std::to_string(maxLength)
+                       + " bytes are taken)");
         TellPlayer({FaultParagraph(fault, outcome)}, this);
         return false;
     }

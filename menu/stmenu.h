@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <string>
 
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
@@ -104,10 +103,9 @@ private:
     // The seat's name as an 8-bit text (empty when it does not fit).
     void SeatName(int seat, char (&name)[SettingsTextBytes]) const;
     // Runs the options' file dialog on a folder of the data tree; true with
-    // the chosen file's logical path on OK. A path of over maxLength bytes,
-    // or with bytes above 127 (the C library and the framework would read it
-    // differently), is refused: the player is told, as a file of the given
-    // kind, and then the outcome.
+    // the chosen file's logical path on OK. A path of over maxLength bytes
+    // is refused: the player is told, as a file of the given kind, and then
+    // the outcome.
     bool ChooseDataFile(const char* message, const char* folder, const char* wildcard,
                         const char* kind, std::size_t maxLength, const char* outcome,
                         std::string& logical);

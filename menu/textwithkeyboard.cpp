@@ -34,8 +34,10 @@ void TextWithKeyboard::OnKillFocus(wxFocusEvent& event)
     event.Skip();
 }
 
+wxString NameFieldText(const char* name) { return ToWx(name).Left(NameFieldLength); }
+
 void SetNameField(wxTextCtrl* field, const char* text)
 {
     field->Clear();
-    field->AppendText(ToWx(text).Left(NameFieldLength));
+    field->AppendText(NameFieldText(text));
 }

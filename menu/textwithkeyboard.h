@@ -21,6 +21,8 @@ private:
 // The longest name a field takes.
 constexpr int NameFieldLength = 12;
 
-// Replaces the field's text with the 8-bit text, cut to the field's length
+// What a field shows of an 8-bit name: its text cut to the field's length
 // (the toolkit refuses a longer insertion outright).
+wxString NameFieldText(const char* name);
+// Replaces the field's text with what it shows of the 8-bit name.
 void SetNameField(wxTextCtrl* field, const char* text);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -107,6 +108,34 @@ std::string Canonical(const std::string& path)
     return canonical;
 }
 
+// path with its empty and "." steps left out and each ".." taking the step
+// before it away ("/.." is "/"; a relative path keeps its leading "..").
+std::string SpelledClean(const std::string& path)
+{
+    const bool absolute = !path.empty() && path[0] == '/';
+    std::vector<std::string> steps;
+    std::string::size_type from = 0;
+    while (from <= path.size()) {
+        std::string::size_type slash = path.find('/', from);
+        if (slash == std::string::npos)
+            slash = path.size();
+        const std::string step = path.substr(from, slash - from);
+        if (step == "..") {
+            if (!steps.empty() && steps.back() != "..")
+                steps.pop_back();
+            else if (!absolute)
+                steps.push_back(step);
+        } else if (!step.empty() && step != ".") {
+            steps.push_back(step);
+        }
+        from = slash + 1;
+    }
+    std::string clean = absolute ? "/" : "";
+    for (const std::string& step : steps)
+        clean += (clean.empty() || clean == "/" ? "" : "/") + step;
+    return clean.empty() && !path.empty() ? "." : clean;
+}
+
 // The part of path after folder and a slash; false when path is not inside.
 bool Inside(const std::string& path, const std::string& folder, std::string& rest)
 {
@@ -118,6 +147,12 @@ bool Inside(const std::string& path, const std::string& folder, std::string& res
 }
 
 } // namespace
+
+std::string CleanPath(const std::string& path)
+{
+    const std::string canonical = Canonical(path);
+    return canonical.empty() ? SpelledClean(path) : canonical;
+}
 
 std::string LogicalPath(const std::string& real)
 {

@@ -30,6 +30,10 @@ std::string RealPath(const char* logical);
 // not be handed a named pipe or a device, which it would wait on.
 std::string NotARegularFile(const std::string& path);
 
+// path without empty, "." or ".." steps: as the file system resolves it
+// (links too) when it exists, else with those steps taken out as spelled.
+std::string CleanPath(const std::string& path);
+
 // The reverse, for a path a dialog returns: a real path inside DataFolder()
 // becomes its logical form; any other path is returned unchanged.
 std::string LogicalPath(const std::string& real);

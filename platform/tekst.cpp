@@ -1,7 +1,5 @@
 #include "platform/tekst.h"
 
-#include <cstring>
-
 #include <wx/strconv.h>
 
 #include "platform/instalacja.h"
@@ -54,11 +52,12 @@ std::string FromWx(const wxString& s)
     return out;
 }
 
-wxString WxRealPath(const char* logical)
+wxString WxFileName(const std::string& name) { return wxString(name.c_str(), *wxConvFileName); }
+
+std::string FileNameFromWx(const wxString& name)
 {
-    // The data folder is a file system name; the rest of the path is ours.
-    if (std::strncmp(logical, InstallFolder, InstallFolderLength) == 0)
-        return wxString(DataFolder().c_str(), *wxConvFileName) + "/"
-               + ToWx(logical + InstallFolderLength);
-    return ToWx(logical);
+    const wxCharBuffer bytes = name.fn_str();
+    return bytes.data() ? std::string(bytes.data()) : std::string();
 }
+
+wxString WxRealPath(const char* logical) { return WxFileName(RealPath(logical)); }

@@ -48,7 +48,10 @@ void ReturnExchangeLetters(Tura& t, Stojak& rack)
 
 void ShowChallengeResult(const char* caption, const char* message)
 {
-    wxMessageDialog box(nullptr, message, caption, wxOK, wxPoint(10, 10));
+    // The verdict is the box's main text as well as its title: a window
+    // manager may cut a title short, and with none there is no title at all.
+    wxMessageDialog box(nullptr, caption, caption, wxOK, wxPoint(10, 10));
+    box.SetExtendedMessage(message);
     box.ShowModal();
 }
 

@@ -1,11 +1,13 @@
 #include "window/tlo.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include <wx/ffile.h>
 #include <wx/image.h>
+#include <wx/wfstream.h>
 
 #include "platform/instalacja.h"
-#include "platform/tekst.h"
 
 wxBitmap ScreenBuffer;
 wxBitmap BoardBuffer;
@@ -39,9 +41,14 @@ void TileBackground(wxDC& dc, const wxBitmap* picture, const wxSize& client)
 wxBitmap LoadPicture(const char* logicalPath)
 {
     wxImage image;
-    // Only a file: the toolkit would wait on a named pipe for ever.
-    if (logicalPath && *logicalPath && NotARegularFile(RealPath(logicalPath)).empty())
-        image.LoadFile(WxRealPath(logicalPath), wxBITMAP_TYPE_JPEG, -1);
+    // Opened as every data file is, under the one name that was checked:
+    // only a regular file (the toolkit would wait on a named pipe for ever).
+    if (std::FILE* f = logicalPath && *logicalPath ? OpenDataFile(logicalPath, "rb", "picture")
+                                                   : nullptr) {
+        wxFFile file(f);
+        wxFFileInputStream in(file);
+        image.LoadFile(in, wxBITMAP_TYPE_JPEG, -1);
+    }
     return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
 

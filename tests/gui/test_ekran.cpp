@@ -22,6 +22,7 @@
 #include "platform/urzadzenie.h"
 #include "tests/gui/ekran_x.h"
 #include "tests/gui/fake_clock.h"
+#include "tests/gui/komunikat_gtk.h"
 #include "tests/gui/okno_gry.h"
 #include "tools/kompilator.h"
 
@@ -316,6 +317,44 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
     ASSERT_EQ(DialogsAnswered(), boxes + 1);
     EXPECT_TRUE(questionDown);
     EXPECT_TRUE(underBox);
+}
+
+// The verdict of a challenge is the box's own main text, with what follows
+// from it below, as GTK shows the box on the screen: a window manager may
+// cut a title short, and with none there is no title at all.
+TEST_F(ScreenOfTheGame, ChallengeVerdictIsTheBoxsOwnText)
+{
+    const struct { const char* seats; const char* rack; const char *verdict, *message; } cases[] = {
+        {"hc", "tttaaaa", "Word is not valid!", "No points."}, // the computer challenges
+        {"hh", "kotaaaa", "Word is valid!", "You have lost your turn."}, // NO
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.verdict);
+        OpenSeats(c.seats, {c.rack, "kotaeee"});
+        const bool humans = c.seats[1] == 'h';
+        if (humans)
+            Click(ID_BTN_GO);
+        Lay(c.rack[0], 8, 8);
+        Lay(c.rack[1], 9, 8);
+        ShownMessageBox box;
+        if (humans) {
+            Click(ID_BTN_PUT);
+            Click(ID_BTN_GO);
+            ReadNextMessageBox(box);
+            Click(ID_BTN_NO);
+        } else {
+            ReadNextMessageBox(box);
+            Click(ID_BTN_PUT);
+        }
+        ASSERT_TRUE(box.shown) << "no box came up";
+        EXPECT_EQ(box.primary, c.verdict);
+        EXPECT_EQ(box.secondary, c.message);
+        EXPECT_EQ(box.title, c.verdict);
+        EXPECT_GT(InkPixels(box.primaryPixels), 20) << "the main text is not on the screen";
+        EXPECT_TRUE(box.boxRect.Contains(box.primaryRect));
+        EXPECT_TRUE(wxRect(WholeScreen().GetSize()).Contains(box.primaryRect));
+        Close();
+    }
 }
 
 TEST_F(ScreenOfTheGame, GoBarCoversTheNextRackRightAfterPass)

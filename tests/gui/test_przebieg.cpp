@@ -174,7 +174,13 @@ protected:
         box.clear();
         AnswerNextDialog(wxID_OK, [this](wxDialog* d) {
             auto* m = dynamic_cast<wxMessageDialog*>(d);
-            box = m ? FromWx(m->GetCaption() + "|" + m->GetMessage()) : "?";
+            if (!m) {
+                box = "?";
+                return;
+            }
+            // The verdict is the box's own text as well as its title.
+            EXPECT_EQ(m->GetMessage(), m->GetCaption());
+            box = FromWx(m->GetCaption() + "|" + m->GetExtendedMessage());
         });
     }
     // The status caption as the menu bar shows it.

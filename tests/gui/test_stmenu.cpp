@@ -13,8 +13,12 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
+#include <wx/dcscreen.h>
 #include <wx/filedlg.h>
+#include <wx/listctrl.h>
 #include <wx/splash.h>
+#include <wx/stattext.h>
+#include <wx/uiaction.h>
 
 #include "menu/myapp.h"
 #include "menu/opcje.h"
@@ -303,6 +307,85 @@ TEST_F(StartWindow, StartWithASettingsFile)
     EXPECT_TRUE(Slownik::IsWord("ac"));
 }
 
+// Picture paths of a settings file whose names hold bytes beyond plain
+// ASCII: one code page 1250 lacks (0x81), one it reads as a letter (0xB3),
+// and a UTF-8 letter. Each picture is checked and opened under its own name,
+// never under another that a text conversion makes of it (the decoy).
+TEST_F(StartWindow, PicturesNamedWithBytesBeyondAsciiLoad)
+{
+    const struct { const char *name, *decoy; } cases[] = {
+        {"a\x81", "a?"},
+        {"b\xB3", "b\xC5\x82"},
+        {"c\xC5\x82", "c\xC4\xB9\xE2\x80\x9A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.decoy);
+        const std::string background = std::string("graf/tlo/") + c.name + ".JPG";
+        const std::string folder = std::string("graf/plansza/") + c.name;
+        tree.Picture(background, 20, 20, *wxBLUE);
+        tree.Picture(std::string("graf/tlo/") + c.decoy + ".JPG", 20, 20, *wxGREEN);
+        std::filesystem::copy(tree.Path() + "/graf/plansza/rozm", tree.Path() + "/" + folder);
+        Ustawienia r;
+        std::strcpy(r.BackgroundPath, (InstallFolder + background).c_str());
+        std::strcpy(r.TileFolder, (InstallFolder + folder).c_str());
+        for (int k = 0; k < SeatCount; ++k)
+            SetSeat(r, k, k == 0 ? HumanSeat : NoPlayerSeat, "Ann");
+        ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+        TakeMessageBoxes();
+        StMenu* m = Start();
+        EXPECT_TRUE(ShowsColour(*m->background, *wxBLUE));
+        Click(m, ID_START);
+        ASSERT_NE(TheGraFrame, nullptr);
+        EXPECT_TRUE(ShowsColour(*TheGraFrame->backgroundBitmap, *wxBLUE));
+        EXPECT_TRUE(ShowsColour(*TheGraFrame->SquareBitmaps[SqPlain], wxColour(0, 20, 0)));
+        EXPECT_TRUE(ShowsColour(*TheGraFrame->TileBitmaps[LetterIndex('q')],
+                                wxColour(240, 200, 'Q')));
+        TheGraFrame->Close(true);
+        PumpEvents();
+        // Only the missing dictionary is told: every picture loaded.
+        for (const std::string& told : TakeMessageBoxes())
+            EXPECT_EQ(told.find("Dictionary"), 0u) << told;
+        m->Destroy();
+        PumpEvents();
+    }
+}
+
+// Stored names the fields cannot show as they are (longer than 12, a byte
+// code page 1250 has no letter for, shown as '?') are saved as stored while
+// untouched, at OK and at START; an edited field saves what it shows.
+TEST_F(StartWindow, UntouchedNamesAreSavedAsStored)
+{
+    const std::array<const char*, SeatCount> names = {
+        "Bo\x81 the builder", "Bob the builder\x81", "A\x81\x83", "\xB3\xF3 d\xBF"};
+    const Ustawienia r = AwayFromDefaults(names, {0, 0, 0, 0});
+    ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+    StMenu* m = Start();
+    EXPECT_EQ(m->nameFields[0]->GetValue(), "Bo? the buil");
+    EXPECT_EQ(m->nameFields[2]->GetValue(), "A??");
+    auto saved = [this] {
+        Ustawienia s;
+        EXPECT_EQ(ReadSettingsFile(SettingsFile().c_str(), s), 0);
+        return s;
+    };
+    Click(m->optionsButton, ID_OPTIONS);
+    Click(m->okButton, ID_OPTIONS_OK);
+    for (int k = 0; k < SeatCount; ++k)
+        EXPECT_STREQ(saved().names[k], names[k]) << k;
+
+    // Seat 1 edited: what it shows; the rest as stored, for the game too.
+    m->nameFields[0]->Remove(11, 12);
+    Click(m, ID_START);
+    ASSERT_NE(TheGra, nullptr);
+    const Ustawienia atStart = saved();
+    EXPECT_STREQ(atStart.names[0], "Bo? the bui");
+    for (int k = 1; k < SeatCount; ++k) {
+        EXPECT_STREQ(atStart.names[k], names[k]) << k;
+        EXPECT_STREQ(TheGra->player[k]->name, names[k]) << k;
+    }
+    TheGraFrame->Close(true);
+    PumpEvents();
+}
+
 TEST_F(StartWindow, FourEmptySeatsFromTheSettingsFileDisableStart)
 {
     Ustawienia r;
@@ -404,6 +487,43 @@ TEST_F(StartWindow, WindowManagerCloseIsTheCloseButton)
     PumpEvents();
     EXPECT_EQ(TheStMenu, nullptr);
     EXPECT_TRUE(wxTopLevelWindows.IsEmpty());
+}
+
+// Return and Space, the keys a focused button takes, pressed as real key
+// events in a fresh start window: they never end the program. The first
+// focus is on START, or on OPTIONS while START is off.
+TEST_F(StartWindow, NoSingleKeyQuitsAFreshStartWindow)
+{
+    for (const bool emptySeats : {false, true})
+        for (const int key : {WXK_RETURN, WXK_SPACE}) {
+            SCOPED_TRACE(std::string(emptySeats ? "four empty seats, " : "four humans, ")
+                         + (key == WXK_RETURN ? "Return" : "Space"));
+            Ustawienia r;
+            for (int k = 0; k < SeatCount; ++k)
+                SetSeat(r, k, emptySeats ? NoPlayerSeat : HumanSeat, emptySeats ? "" : "Ann");
+            ASSERT_EQ(WriteSettingsFile(SettingsFile().c_str(), r), 0);
+            StMenu* m = Start();
+            ASSERT_TRUE(BringOnScreen(m));
+            for (int i = 0; i < 20 && !m->IsActive(); ++i) {
+                PumpEvents();
+                wxMilliSleep(10);
+            }
+            wxUIActionSimulator().Char(key);
+            for (int i = 0; i < 10; ++i) {
+                PumpEvents();
+                wxMilliSleep(10);
+            }
+            ASSERT_EQ(TheStMenu, m) << "the key ended the program";
+            if (emptySeats) {
+                EXPECT_TRUE(m->optionsPanel->IsShown()) << "the key went to OPTIONS";
+            } else {
+                ASSERT_NE(TheGraFrame, nullptr) << "the key went to START";
+                TheGraFrame->Close(true);
+                PumpEvents();
+            }
+            m->Destroy();
+            PumpEvents();
+        }
 }
 
 TEST_F(StartWindow, StyleFileSwitchesPicturesColoursAndBackground)
@@ -508,22 +628,17 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     // Not in the settings file before OK.
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 
-    // Cancelled, a path too long for the settings record, a name the two
-    // encodings would spell differently: the option and picture stay.
+    // Cancelled, or a path too long for the settings record: the option and
+    // picture stay.
     const std::string tooLong = "tlo/" + std::string(60, 'x') + ".JPG";
     tree.Picture(tooLong, 10, 10, *wxBLUE);
-    tree.Picture("tlo/\xc5\x82.JPG", 10, 10, *wxBLUE);
     // The player is told why a chosen file is not taken.
-    const std::string kept = " plain ASCII characters are taken).\nThe option stays as it was.";
     const struct { int answer; std::string rel, told; } refused[] = {
         {wxID_CANCEL, "tlo/green.JPG", ""},
         {wxID_OK, tooLong,
          "Picture '" + std::string(InstallFolder) + tooLong
-             + "': its path is too long (at most 99" + kept},
-        {wxID_OK, "tlo/\xc5\x82.JPG",
-         "Picture '" + std::string(InstallFolder)
-             + "tlo/\xc5\x82.JPG': its path has letters other than plain ASCII (at most 99"
-             + kept}};
+             + "': its path is too long (at most 99 bytes are taken).\nThe option stays as it "
+               "was."}};
     TakeMessageBoxes();
     for (const auto& r : refused) {
         AnswerFileDialog(r.answer, "Choose background", "*.JPG", tree.Path() + "/" + r.rel);
@@ -540,6 +655,20 @@ TEST_F(StartWindow, BackgroundChosenInTheDialog)
     Ustawienia saved;
     ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
     EXPECT_EQ(std::string(saved.BackgroundPath), std::string(InstallFolder) + "tlo/green.JPG");
+
+    // A name of bytes beyond plain ASCII (UTF-8, or one no text encoding
+    // reads) names the same file to the dialog and to the game: taken and
+    // shown, and saved as it is.
+    for (const std::string rel : {"tlo/\xc5\x82\xC3\xB3" "d\xC5\xBA.JPG", "tlo/t\x81\xE9.JPG"}) {
+        tree.Picture(rel, 30, 30, *wxBLUE);
+        AnswerFileDialog(wxID_OK, "Choose background", "*.JPG", tree.Path() + "/" + rel);
+        Click(m->backgroundButton, ID_BACKGROUND);
+        EXPECT_EQ(std::string(BackgroundPath), std::string(InstallFolder) + rel);
+        EXPECT_TRUE(ShowsColour(*m->background, *wxBLUE)) << rel;
+        Click(m->okButton, ID_OPTIONS_OK);
+        ASSERT_EQ(ReadSettingsFile(SettingsFile().c_str(), saved), 0);
+        EXPECT_EQ(std::string(saved.BackgroundPath), std::string(InstallFolder) + rel);
+    }
 }
 
 TEST_F(StartWindow, DictionaryChosenIsLoadedWithASplashThatGoesAtIdle)
@@ -583,6 +712,86 @@ TEST_F(StartWindow, DictionaryChosenIsLoadedWithASplashThatGoesAtIdle)
     EXPECT_EQ(std::string(DictionaryPath), std::string(InstallFolder) + "slowniki/two.slo");
     EXPECT_TRUE(Slownik::IsWord("ab"));
     EXPECT_EQ(splashes(), 0);
+}
+
+// The file dialogs' label names the folder shown as a clean path, however
+// the data folder is spelled, and when it does not fit it keeps the folder's
+// end, shortened with "..." at its start to the label's room (measured in the
+// label's font). Going into a folder and back up in the dialog keeps it clean.
+TEST_F(StartWindow, FileDialogsNameTheirFolderCleanAndFitted)
+{
+    const std::string deep = "/a-folder-with-a-long-name/and-another-just-as-long/data";
+    std::filesystem::create_directories(tree.Path() + deep + "/slowniki/sub");
+    std::filesystem::create_directories(tree.Path() + "/tlo");
+    std::filesystem::create_directories(tree.Path() + "/bin");
+    const struct { std::string data; int button; std::string folder; bool fits; } cases[] = {
+        {tree.Path() + "/bin/..//./", ID_BACKGROUND, tree.Path() + "/tlo", true},
+        {tree.Path() + "/bin/.." + deep + "/", ID_DICTIONARY, tree.Path() + deep + "/slowniki",
+         false},
+    };
+    StMenu* m = Start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        setenv("ZERTANIK_DATA", c.data.c_str(), 1);
+        ResetDataFolder();
+        // The label's text, as the file system names the folder.
+        std::vector<std::string> shown;
+        bool fitted = false;
+        AnswerNextDialog(wxID_CANCEL, [&](wxDialog* d) {
+            auto* files = dynamic_cast<ChooseFileDialog*>(d);
+            ASSERT_NE(files, nullptr);
+            wxStaticText* label = files->FolderLabel();
+            ASSERT_NE(label, nullptr);
+            auto read = [&] {
+                shown.push_back(FileNameFromWx(label->GetLabel()));
+                wxScreenDC dc;
+                dc.SetFont(label->GetFont());
+                // Within its room, which lies within the dialog's 240 pixels.
+                fitted = dc.GetTextExtent(label->GetLabel()).x <= files->FolderLabelRoom()
+                         && files->FolderLabelRoom() > 0
+                         && label->GetParent()->GetPosition().x + label->GetPosition().x
+                                    + files->FolderLabelRoom()
+                                <= 240;
+            };
+            read();
+            if (c.fits)
+                return;
+            // Into "sub" and back up, as the list's activation does.
+            wxListCtrl* list = nullptr;
+            for (wxWindow* w = label->GetParent(); w && !list; w = nullptr)
+                for (wxWindow* child : w->GetChildren())
+                    if (!list)
+                        list = dynamic_cast<wxListCtrl*>(child);
+            ASSERT_NE(list, nullptr);
+            for (const char* item : {"sub", ".."}) {
+                wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+                wxListItem text;
+                text.SetText(item);
+                activated.SetItem(text);
+                activated.SetEventObject(list);
+                list->GetEventHandler()->ProcessEvent(activated);
+                PumpEvents();
+                read();
+            }
+        });
+        Click(c.button == ID_BACKGROUND ? m->backgroundButton : m->dictionaryButton, c.button);
+        ASSERT_FALSE(shown.empty());
+        EXPECT_TRUE(fitted);
+        if (c.fits) {
+            EXPECT_EQ(shown[0], c.folder);
+            continue;
+        }
+        ASSERT_EQ(shown.size(), 3u);
+        const std::string ends[] = {c.folder, c.folder + "/sub", c.folder};
+        for (int k = 0; k < 3; ++k) {
+            ASSERT_EQ(shown[k].rfind("...", 0), 0u) << shown[k];
+            const std::string end = shown[k].substr(3);
+            EXPECT_GT(end.size(), 10u);
+            EXPECT_EQ(ends[k].substr(ends[k].size() - std::min(end.size(), ends[k].size())), end);
+        }
+    }
+    setenv("ZERTANIK_DATA", tree.Path().c_str(), 1);
+    ResetDataFolder();
 }
 
 TEST_F(StartWindow, ColoursChosenInTheDialog)
@@ -656,6 +865,11 @@ TEST_F(StartWindow, HelpOpensOurPageAndATapClosesIt)
     // Laid out as HTML, not shown as plain text.
     EXPECT_EQ(help->view->GetOpenedPageTitle(), "Zertanik help");
     EXPECT_FALSE(help->view->ToText().Contains("<h4>"));
+    // It tells how the game takes a tile back: pressed, not dragged off.
+    wxString page = help->view->ToText();
+    page.Replace("\n", " ");
+    EXPECT_TRUE(page.Contains("To take back a tile laid this turn, press it on the board")) << page;
+    EXPECT_FALSE(page.Contains("off the board")) << page;
 
     // A second help command brings the same window up.
     Click(m->helpButton, ID_HELP);

@@ -58,3 +58,23 @@ TEST(InstallFolder, ResolvedPathsInsideTheDataFolderAreLogical)
     unsetenv("ZERTANIK_DATA");
     ResetDataFolder();
 }
+
+// A folder for a label: no empty, "." or ".." steps, links followed where the
+// path exists; a path that does not is cleaned as spelled.
+TEST(InstallFolder, CleanPaths)
+{
+    TempDir dir;
+    dir.Write("data/tlo/keep", "");
+    dir.Write("bin/keep", "");
+    ASSERT_EQ(symlink((dir.Path() + "/data").c_str(), (dir.Path() + "/link").c_str()), 0);
+    const std::string tlo = dir.Path() + "/data/tlo";
+    for (const std::string& spelling :
+         {dir.Path() + "/bin/../data//tlo", dir.Path() + "/./data/tlo/", dir.Path() + "/link/tlo",
+          dir.Path() + "//data/./tlo/../tlo"})
+        EXPECT_EQ(CleanPath(spelling), tlo) << spelling;
+    const struct { const char *spelled, *clean; } missing[] = {
+        {"/none//a/./b/../c/", "/none/a/c"}, {"/none/../..", "/"}, {"none/../../x", "../x"},
+        {"./none/.", "none"}, {"none/..", "."}, {"", ""}};
+    for (const auto& m : missing)
+        EXPECT_EQ(CleanPath(m.spelled), m.clean) << m.spelled;
+}
