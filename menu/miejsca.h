@@ -19,7 +19,9 @@ struct SeatCounts {
     int humans = 0;  // human seats (type 0)
 };
 
-// The counts of the seat types; the only place they are worked out.
+// The counts of the seat types, as the settings record keeps them. The start
+// window keeps its own two counts up to date seat by seat as a seat's picture
+// cycles, and START counts the players it creates.
 template <typename T>
 SeatCounts CountSeats(const T (&types)[SeatCount])
 {
