@@ -216,6 +216,19 @@ protected:
         const std::string rack = Rack();
         Drag(RackPoint(static_cast<int>(rack.find(c))), {SquarePoint(x, y)});
     }
+    // Two humans: Ann, with rack, lays first on (8, 8) and second on (9, 8)
+    // and puts them; Bob taps GO and is asked.
+    void AskBob(const char* rack, char first, char second)
+    {
+        OpenSeats("hh", {rack, "kotaeee"});
+        Click(ID_BTN_GO);
+        Lay(first, 8, 8);
+        Lay(second, 9, 8);
+        Click(ID_BTN_PUT);
+        Click(ID_BTN_GO);
+        ASSERT_TRUE(frame->yesButton->IsShown());
+        ASSERT_TRUE(frame->noButton->IsShown());
+    }
     // What the screen shows in area equals what the window shows once it
     // is painted afresh, its buttons drawn by the toolkit over the buffer.
     ::testing::AssertionResult AsAFreshPaint(const wxRect& area)
@@ -296,13 +309,7 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverAWindowAsPainted)
 // after the box, and the screen's bar is what a fresh paint of it gives.
 TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
 {
-    OpenSeats("hh", {"tttaaaa", "kotaeee"});
-    Click(ID_BTN_GO);
-    Lay('t', 8, 8);
-    Lay('t', 9, 8);
-    Click(ID_BTN_PUT);
-    Click(ID_BTN_GO);
-    ASSERT_TRUE(frame->noButton->IsShown());
+    AskBob("tttaaaa", 't', 't');
     ::testing::AssertionResult underBox = ::testing::AssertionFailure() << "no message box";
     bool questionDown = false;
     AnswerNextDialog(wxID_OK, [&](wxDialog*) {
@@ -316,6 +323,23 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
     ASSERT_EQ(DialogsAnswered(), boxes + 1);
     EXPECT_TRUE(questionDown);
     EXPECT_TRUE(underBox);
+}
+
+// YES takes the marks off the laid word: the mark point of a laid square
+// shows the tile on the screen, where it showed the mark before.
+TEST_F(ScreenOfTheGame, YesTakesTheMarksOffTheLaidWord)
+{
+    AskBob("okaaaaa", 'o', 'k');
+    const wxPoint markOf8 = SquarePoint(8, 8) - wxPoint(4, 4);
+    const wxPoint markOf9 = SquarePoint(9, 8) - wxPoint(4, 4);
+    const wxImage asked = Settled();
+    EXPECT_FALSE(Near(asked, markOf8, TileColour('o')));
+    EXPECT_FALSE(Near(asked, markOf9, TileColour('k')));
+    Click(ID_BTN_YES);
+    ASSERT_EQ(frame->tura.pending, 0);
+    const wxImage accepted = Settled();
+    EXPECT_TRUE(Near(accepted, markOf8, TileColour('o')));
+    EXPECT_TRUE(Near(accepted, markOf9, TileColour('k')));
 }
 
 TEST_F(ScreenOfTheGame, GoBarCoversTheNextRackRightAfterPass)
