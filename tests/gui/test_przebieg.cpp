@@ -185,6 +185,18 @@ protected:
             box = m ? FromWx(m->GetCaption() + "|" + m->GetMessage()) : "?";
         });
     }
+    // The GO bar is up, and every control of the bottom strip is hidden
+    // under it, not only covered.
+    ::testing::AssertionResult BehindTheGoBar() const
+    {
+        if (!frame->goButton->IsShown())
+            return ::testing::AssertionFailure() << "no GO bar";
+        for (const wxWindow* b :
+             {frame->yesButton, frame->noButton, frame->putButton, frame->viewButton})
+            if (b->IsShown())
+                return ::testing::AssertionFailure() << "button " << b->GetId() << " shown";
+        return ::testing::AssertionSuccess();
+    }
     // The status caption as the menu bar shows it.
     wxString Caption() const { return frame->GetMenuBar()->GetMenuLabelText(0); }
 
@@ -403,8 +415,7 @@ TEST_F(Turns, PutThenYesCreditsTheMoverAndRefillsHisRack)
         EXPECT_EQ(frame->tura.placedCount, 2);
         EXPECT_EQ(G().current, 1);
         EXPECT_EQ(G().shown, 1);
-        EXPECT_TRUE(frame->goButton->IsShown());
-        EXPECT_FALSE(frame->yesButton->IsShown());
+        EXPECT_TRUE(BehindTheGoBar());
 
         Click(ID_BTN_GO);
         EXPECT_TRUE(frame->yesButton->IsShown());
@@ -573,6 +584,7 @@ TEST_F(Turns, ExchangeSwapsWithTheBagAndPassReturnsEverything)
     EXPECT_EQ(G().scorelessTurns, 0);
     EXPECT_EQ(G().current, 1);
     EXPECT_EQ(frame->tura.exchangeCount, 0);
+    EXPECT_TRUE(BehindTheGoBar());
 
     // PASS with a tile on the board and a letter in an exchange slot.
     SetRack(1, "kotakot");
@@ -584,7 +596,7 @@ TEST_F(Turns, ExchangeSwapsWithTheBagAndPassReturnsEverything)
     EXPECT_EQ(frame->tura.placedCount, 0);
     EXPECT_EQ(G().scorelessTurns, 1);
     EXPECT_EQ(G().current, 0);
-    EXPECT_TRUE(frame->goButton->IsShown());
+    EXPECT_TRUE(BehindTheGoBar());
 }
 
 TEST_F(Turns, ScorelessTurnsEndTheGameAndAnExchangeRestartsTheCount)
