@@ -511,7 +511,7 @@ TEST_F(Turns, PutThenNoSettlesTheMoveByTheDictionary)
         EXPECT_EQ(frame->tura.pending, 0);
         EXPECT_EQ(frame->tura.placedCount, 0);
         EXPECT_EQ(frame->tura.pendingScore, 0);
-        EXPECT_TRUE(frame->goButton->IsShown());
+        EXPECT_TRUE(BehindTheGoBar());
         Close();
     }
 }

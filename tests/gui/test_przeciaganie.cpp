@@ -124,6 +124,8 @@ TEST_F(Stylus, NoTargetSendsTheTileBackToItsSlot)
     }
 }
 
+// The letters between make room as the tile passes over them, on the screen
+// while it is dragged, and the tile drops into the gap.
 TEST_F(Stylus, DragAlongTheRackMakesRoom)
 {
     const struct { const char* rack; int from, to; const char* after; } cases[] = {
@@ -137,6 +139,14 @@ TEST_F(Stylus, DragAlongTheRackMakesRoom)
         const int step = c.to > c.from ? 1 : -1;
         for (int s = c.from; s != c.to + step; s += step)
             Move(RackPoint(s).x, RackPoint(s).y);
+        const wxImage midDrag = Screen();
+        for (int s = 0; s < RackSlots; ++s) {
+            if (s == c.to)
+                continue; // under the dragged tile
+            EXPECT_TRUE(Near(midDrag, RackPoint(s),
+                             c.after[s] == '.' ? RackColour() : TileColour(c.after[s])))
+                << c.rack << " slot " << s;
+        }
         Release(RackPoint(c.to).x, RackPoint(c.to).y);
         EXPECT_EQ(Rack(), c.after) << c.rack << " " << c.from << "->" << c.to;
         ExpectIdle();
