@@ -325,28 +325,34 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
     EXPECT_TRUE(underBox);
 }
 
-// An answer takes the marks off the laid word: after YES, and after NO on a
-// valid word, the mark point of each laid square shows its tile on the
-// screen, where it showed the mark while Bob was asked. After YES Bob plays
-// on, and his rack shows where the question stood.
+// An answer takes the marks off the laid word: after YES, after NO on a
+// valid word and after a YES that ends the game (Ann goes out with the bag
+// empty), the mark point of each laid square shows its tile on the screen,
+// where it showed the mark while Bob was asked. After YES Bob plays on, and
+// his rack shows where the question stood.
 TEST_F(ScreenOfTheGame, AnAnswerTakesTheMarksOffTheLaidWord)
 {
-    for (const int answer : {ID_BTN_YES, ID_BTN_NO}) {
-        SCOPED_TRACE(answer == ID_BTN_YES ? "YES" : "NO");
-        AskBob("okaaaaa", 'o', 'k');
+    const struct { int answer; bool goesOut; const char* what; } cases[] = {
+        {ID_BTN_YES, false, "YES"}, {ID_BTN_NO, false, "NO"}, {ID_BTN_YES, true, "YES, out"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AskBob(c.goesOut ? "ok....." : "okaaaaa", 'o', 'k');
+        if (c.goesOut)
+            TheGra->tilesLeft = 0;
         const wxPoint markOf8 = SquarePoint(8, 8) - wxPoint(4, 4);
         const wxPoint markOf9 = SquarePoint(9, 8) - wxPoint(4, 4);
         const wxImage asked = Settled();
         EXPECT_FALSE(Near(asked, markOf8, TileColour('o')));
         EXPECT_FALSE(Near(asked, markOf9, TileColour('k')));
         AnswerNextDialog(wxID_OK);
-        Click(answer);
+        Click(c.answer);
         ASSERT_EQ(frame->tura.pending, 0);
+        ASSERT_EQ(frame->tura.gameOver, c.goesOut);
         ASSERT_EQ(Plansza[9][8].tile, 'k');
         const wxImage answered = Settled();
         EXPECT_TRUE(Near(answered, markOf8, TileColour('o')));
         EXPECT_TRUE(Near(answered, markOf9, TileColour('k')));
-        if (answer == ID_BTN_YES) {
+        if (c.answer == ID_BTN_YES && !c.goesOut) {
             ASSERT_EQ(Rack(), "kotaeee");
             for (int s = 0; s < RackSlots; ++s)
                 EXPECT_TRUE(Near(answered, RackPoint(s), TileColour(Rack()[s]))) << "slot " << s;
