@@ -206,6 +206,9 @@ TEST_F(Stylus, ExchangeSlots)
     EXPECT_EQ(frame->tura.exchangeCount, 2);
     RightPress(ExchangePoint(2).x, ExchangePoint(2).y);
     EXPECT_EQ(Rack(), "a.cdefg");
+    wxImage screen = Screen();
+    EXPECT_TRUE(Near(screen, RackPoint(0), TileColour('a')));
+    EXPECT_TRUE(Near(screen, ExchangePoint(2), wxColour(10, 10, 245)));
     EXPECT_EQ(frame->tura.exchangeSlots[2], 0);
     EXPECT_EQ(frame->tura.exchangeCount, 1);
     EXPECT_TRUE(frame->exchangeButton->IsEnabled());
@@ -365,9 +368,13 @@ TEST_F(Stylus, TakingTilesBack)
     }
     EXPECT_EQ(frame->tura.placedCount, 2);
 
-    // A right press takes back at once.
+    // A right press takes back at once, the tile off the board and onto the
+    // rack on the screen.
     RightPress(SquarePoint(7, 8).x, SquarePoint(7, 8).y);
     EXPECT_EQ(Rack(), "ba.defg");
+    screen = Screen();
+    EXPECT_FALSE(Near(screen, SquarePoint(7, 8), TileColour('a')));
+    EXPECT_TRUE(Near(screen, RackPoint(1), TileColour('a')));
     RightPress(SquarePoint(9, 8).x, SquarePoint(9, 8).y);
     EXPECT_EQ(Rack(), "bacdefg");
     EXPECT_EQ(frame->tura.placedCount, 0);
