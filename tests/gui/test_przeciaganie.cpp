@@ -154,6 +154,8 @@ TEST_F(Stylus, DragAlongTheRackMakesRoom)
     }
 }
 
+// The tile is on the screen at each motion as soon as its handler returns,
+// before any other event is handled, and leaves nothing behind.
 TEST_F(Stylus, TheDraggedTileFollowsTheStylusAndLeavesNothingBehind)
 {
     OpenWithRack("abcdefg");
@@ -161,15 +163,15 @@ TEST_F(Stylus, TheDraggedTileFollowsTheStylusAndLeavesNothingBehind)
     const wxImage before = Screen();
     Press(RackPoint(0).x, RackPoint(0).y);
     Move(200, 100);
-    EXPECT_TRUE(Near(Screen(), {205, 105}, TileColour('a')));
+    EXPECT_TRUE(Near(ShownClientArea(frame), {205, 105}, TileColour('a')));
     Move(180, 60);
-    wxImage screen = Screen();
+    wxImage screen = ShownClientArea(frame);
     EXPECT_TRUE(Near(screen, {185, 65}, TileColour('a')));
     EXPECT_TRUE(Near(screen, {205, 105}, wxColour(before.GetRed(205, 105),
                                                    before.GetGreen(205, 105),
                                                    before.GetBlue(205, 105))));
     Release(180, 60);
-    screen = Screen();
+    screen = ShownClientArea(frame);
     EXPECT_TRUE(Near(screen, {185, 65}, wxColour(before.GetRed(185, 65), before.GetGreen(185, 65),
                                                   before.GetBlue(185, 65))));
     EXPECT_TRUE(Near(screen, RackPoint(0), TileColour('a')));
