@@ -403,7 +403,10 @@ TEST_F(Stylus, CaptureLostInMidDragKeepsTheTile)
         EXPECT_EQ(Rack(), "abcdefg") << c.what;
         EXPECT_EQ(frame->tura.highlightedExchangeSlot, -1) << c.what;
         EXPECT_EQ(frame->tura.placedCount + frame->tura.exchangeCount, 0) << c.what;
-        const wxImage screen = Screen();
+        // On the screen as soon as the loss is handled: the tile back in its
+        // slot, and nothing of it where it hovered.
+        const wxImage screen = ShownClientArea(frame);
+        EXPECT_TRUE(Near(screen, RackPoint(3), TileColour('d'))) << c.what;
         EXPECT_TRUE(Near(screen, c.over, c.info ? wxColour(10, 10, 245) : SquareColour(SqPlain)))
             << c.what;
         // The release that follows finds nothing to drop.
