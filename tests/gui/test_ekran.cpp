@@ -217,6 +217,19 @@ protected:
         const std::string rack = Rack();
         Drag(RackPoint(static_cast<int>(rack.find(c))), {SquarePoint(x, y)});
     }
+    // Two humans: Ann, with rack, lays first on (8, 8) and second on (9, 8)
+    // and puts them; Bob taps GO and is asked.
+    void AskBob(const char* rack, char first, char second)
+    {
+        OpenSeats("hh", {rack, "kotaeee"});
+        Click(ID_BTN_GO);
+        Lay(first, 8, 8);
+        Lay(second, 9, 8);
+        Click(ID_BTN_PUT);
+        Click(ID_BTN_GO);
+        ASSERT_TRUE(frame->yesButton->IsShown());
+        ASSERT_TRUE(frame->noButton->IsShown());
+    }
     // What the screen shows in area equals what the window shows once it
     // is painted afresh, its buttons drawn by the toolkit over the buffer.
     ::testing::AssertionResult AsAFreshPaint(const wxRect& area)
@@ -297,13 +310,7 @@ TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverAWindowAsPainted)
 // after the box, and the screen's bar is what a fresh paint of it gives.
 TEST_F(ScreenOfTheGame, ChallengeMessageBoxOverTheBarAfterNo)
 {
-    OpenSeats("hh", {"tttaaaa", "kotaeee"});
-    Click(ID_BTN_GO);
-    Lay('t', 8, 8);
-    Lay('t', 9, 8);
-    Click(ID_BTN_PUT);
-    Click(ID_BTN_GO);
-    ASSERT_TRUE(frame->noButton->IsShown());
+    AskBob("tttaaaa", 't', 't');
     ::testing::AssertionResult underBox = ::testing::AssertionFailure() << "no message box";
     bool questionDown = false;
     AnswerNextDialog(wxID_OK, [&](wxDialog*) {
@@ -353,6 +360,42 @@ TEST_F(ScreenOfTheGame, ChallengeVerdictIsTheBoxsOwnText)
         EXPECT_GT(InkPixels(box.primaryPixels), 20) << "the main text is not on the screen";
         EXPECT_TRUE(box.boxRect.Contains(box.primaryRect));
         EXPECT_TRUE(wxRect(WholeScreen().GetSize()).Contains(box.primaryRect));
+        Close();
+    }
+}
+
+// An answer takes the marks off the laid word: after YES, after NO on a
+// valid word and after a YES that ends the game (Ann goes out with the bag
+// empty), the mark point of each laid square shows its tile on the screen,
+// where it showed the mark while Bob was asked. After YES Bob plays on, and
+// his rack shows where the question stood.
+TEST_F(ScreenOfTheGame, AnAnswerTakesTheMarksOffTheLaidWord)
+{
+    const struct { int answer; bool goesOut; const char* what; } cases[] = {
+        {ID_BTN_YES, false, "YES"}, {ID_BTN_NO, false, "NO"}, {ID_BTN_YES, true, "YES, out"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AskBob(c.goesOut ? "ok....." : "okaaaaa", 'o', 'k');
+        if (c.goesOut)
+            TheGra->tilesLeft = 0;
+        const wxPoint markOf8 = SquarePoint(8, 8) - wxPoint(4, 4);
+        const wxPoint markOf9 = SquarePoint(9, 8) - wxPoint(4, 4);
+        const wxImage asked = Settled();
+        EXPECT_FALSE(Near(asked, markOf8, TileColour('o')));
+        EXPECT_FALSE(Near(asked, markOf9, TileColour('k')));
+        AnswerNextDialog(wxID_OK);
+        Click(c.answer);
+        ASSERT_EQ(frame->tura.pending, 0);
+        ASSERT_EQ(frame->tura.gameOver, c.goesOut);
+        ASSERT_EQ(Plansza[9][8].tile, 'k');
+        const wxImage answered = Settled();
+        EXPECT_TRUE(Near(answered, markOf8, TileColour('o')));
+        EXPECT_TRUE(Near(answered, markOf9, TileColour('k')));
+        if (c.answer == ID_BTN_YES && !c.goesOut) {
+            ASSERT_EQ(Rack(), "kotaeee");
+            for (int s = 0; s < RackSlots; ++s)
+                EXPECT_TRUE(Near(answered, RackPoint(s), TileColour(Rack()[s]))) << "slot " << s;
+        }
         Close();
     }
 }

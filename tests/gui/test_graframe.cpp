@@ -68,6 +68,8 @@ TEST_F(GameWindow, ButtonsAsBuilt)
     }
 }
 
+// The GO bar stands over the bottom strip; PUT and VIEW are hidden under it,
+// not only covered, and shown without it.
 TEST_F(GameWindow, GoBarOnlyWithTwoHumans)
 {
     const struct { const char* seats; bool go; } cases[] = {
@@ -75,6 +77,8 @@ TEST_F(GameWindow, GoBarOnlyWithTwoHumans)
     for (const auto& c : cases) {
         Open(c.seats);
         EXPECT_EQ(frame->goButton->IsShown(), c.go) << c.seats;
+        EXPECT_EQ(frame->putButton->IsShown(), !c.go) << c.seats;
+        EXPECT_EQ(frame->viewButton->IsShown(), !c.go) << c.seats;
         Close();
         EXPECT_EQ(TheGra, nullptr);
     }

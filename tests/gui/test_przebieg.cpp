@@ -59,6 +59,14 @@ std::string InIndexOrder(std::string s)
     return s;
 }
 
+// The guard of the turn controls for a scope (the suite runs without it),
+// and a wait past it.
+struct TurnControlsGuard {
+    TurnControlsGuard() { TurnControlsGuardMs = 300; }
+    ~TurnControlsGuard() { TurnControlsGuardMs = 0; }
+    static void WaitOut() { wxMilliSleep(TurnControlsGuardMs + 30); }
+};
+
 class Turns : public ::testing::Test {
 protected:
     void SetUp() override
@@ -182,6 +190,18 @@ protected:
             EXPECT_EQ(m->GetMessage(), m->GetCaption());
             box = FromWx(m->GetCaption() + "|" + m->GetExtendedMessage());
         });
+    }
+    // The GO bar is up, and every control of the bottom strip is hidden
+    // under it, not only covered.
+    ::testing::AssertionResult BehindTheGoBar() const
+    {
+        if (!frame->goButton->IsShown())
+            return ::testing::AssertionFailure() << "no GO bar";
+        for (const wxWindow* b :
+             {frame->yesButton, frame->noButton, frame->putButton, frame->viewButton})
+            if (b->IsShown())
+                return ::testing::AssertionFailure() << "button " << b->GetId() << " shown";
+        return ::testing::AssertionSuccess();
     }
     // The status caption as the menu bar shows it.
     wxString Caption() const { return frame->GetMenuBar()->GetMenuLabelText(0); }
@@ -329,17 +349,13 @@ TEST_F(Turns, ExchangeSlotsOverrideThePlacementStatus)
 // next player's rack or answers a word unseen; a press after the guard does.
 TEST_F(Turns, TurnControlsIgnorePressesRightAfterTheyAppear)
 {
-    struct Guard {
-        Guard() { TurnControlsGuardMs = 300; }
-        ~Guard() { TurnControlsGuardMs = 0; }
-    } guard;
-    const auto waitOut = [] { wxMilliSleep(TurnControlsGuardMs + 30); };
+    const TurnControlsGuard guard;
     Open("hh");
     SetRack(0, "okaaaaa");
     ASSERT_TRUE(frame->goButton->IsShown());
     Click(ID_BTN_GO);
     EXPECT_TRUE(frame->goButton->IsShown());
-    waitOut();
+    TurnControlsGuard::WaitOut();
     Click(ID_BTN_GO);
     ASSERT_FALSE(frame->goButton->IsShown());
     Lay(8, 8, 'o');
@@ -348,7 +364,7 @@ TEST_F(Turns, TurnControlsIgnorePressesRightAfterTheyAppear)
     // The second tap on PUT lands on Bob's GO bar.
     Click(ID_BTN_GO);
     EXPECT_TRUE(frame->goButton->IsShown());
-    waitOut();
+    TurnControlsGuard::WaitOut();
     Click(ID_BTN_GO);
     ASSERT_TRUE(frame->yesButton->IsShown());
     // The second tap on GO lands on YES or NO.
@@ -357,10 +373,31 @@ TEST_F(Turns, TurnControlsIgnorePressesRightAfterTheyAppear)
         EXPECT_EQ(frame->tura.pending, 1);
         EXPECT_TRUE(frame->yesButton->IsShown());
     }
-    waitOut();
+    TurnControlsGuard::WaitOut();
     Click(ID_BTN_YES);
     EXPECT_EQ(frame->tura.pending, 0);
     EXPECT_EQ(P(0).score, 3);
+}
+
+// Without a GO bar the question of a computer's move comes up inside the
+// handler that ran the computer's turn: a tap queued meanwhile lands on YES
+// or NO at once and must not answer the move unseen.
+TEST_F(Turns, AComputersMoveIsNotAnsweredRightAfterItsQuestionAppears)
+{
+    const TurnControlsGuard guard;
+    ComputerMovesFirstWithConfirmation("tkaowvX");
+    ASSERT_FALSE(frame->goButton->IsShown());
+    ASSERT_TRUE(frame->yesButton->IsShown());
+    for (int answer : {ID_BTN_YES, ID_BTN_NO}) {
+        Click(answer);
+        EXPECT_EQ(frame->tura.pending, 1);
+        EXPECT_TRUE(frame->yesButton->IsShown());
+    }
+    EXPECT_EQ(P(0).score, 0);
+    TurnControlsGuard::WaitOut();
+    Click(ID_BTN_YES);
+    EXPECT_EQ(frame->tura.pending, 0);
+    EXPECT_GT(P(0).score, 0);
 }
 
 TEST_F(Turns, PutThenYesCreditsTheMoverAndRefillsHisRack)
@@ -384,8 +421,7 @@ TEST_F(Turns, PutThenYesCreditsTheMoverAndRefillsHisRack)
         EXPECT_EQ(frame->tura.placedCount, 2);
         EXPECT_EQ(G().current, 1);
         EXPECT_EQ(G().shown, 1);
-        EXPECT_TRUE(frame->goButton->IsShown());
-        EXPECT_FALSE(frame->yesButton->IsShown());
+        EXPECT_TRUE(BehindTheGoBar());
 
         Click(ID_BTN_GO);
         EXPECT_TRUE(frame->yesButton->IsShown());
@@ -481,7 +517,7 @@ TEST_F(Turns, PutThenNoSettlesTheMoveByTheDictionary)
         EXPECT_EQ(frame->tura.pending, 0);
         EXPECT_EQ(frame->tura.placedCount, 0);
         EXPECT_EQ(frame->tura.pendingScore, 0);
-        EXPECT_TRUE(frame->goButton->IsShown());
+        EXPECT_TRUE(BehindTheGoBar());
         Close();
     }
 }
@@ -554,6 +590,7 @@ TEST_F(Turns, ExchangeSwapsWithTheBagAndPassReturnsEverything)
     EXPECT_EQ(G().scorelessTurns, 0);
     EXPECT_EQ(G().current, 1);
     EXPECT_EQ(frame->tura.exchangeCount, 0);
+    EXPECT_TRUE(BehindTheGoBar());
 
     // PASS with a tile on the board and a letter in an exchange slot.
     SetRack(1, "kotakot");
@@ -565,7 +602,7 @@ TEST_F(Turns, ExchangeSwapsWithTheBagAndPassReturnsEverything)
     EXPECT_EQ(frame->tura.placedCount, 0);
     EXPECT_EQ(G().scorelessTurns, 1);
     EXPECT_EQ(G().current, 0);
-    EXPECT_TRUE(frame->goButton->IsShown());
+    EXPECT_TRUE(BehindTheGoBar());
 }
 
 TEST_F(Turns, ScorelessTurnsEndTheGameAndAnExchangeRestartsTheCount)

@@ -124,6 +124,8 @@ TEST_F(Stylus, NoTargetSendsTheTileBackToItsSlot)
     }
 }
 
+// The letters between make room as the tile passes over them, on the screen
+// while it is dragged, and the tile drops into the gap.
 TEST_F(Stylus, DragAlongTheRackMakesRoom)
 {
     const struct { const char* rack; int from, to; const char* after; } cases[] = {
@@ -137,6 +139,14 @@ TEST_F(Stylus, DragAlongTheRackMakesRoom)
         const int step = c.to > c.from ? 1 : -1;
         for (int s = c.from; s != c.to + step; s += step)
             Move(RackPoint(s).x, RackPoint(s).y);
+        const wxImage midDrag = Screen();
+        for (int s = 0; s < RackSlots; ++s) {
+            if (s == c.to)
+                continue; // under the dragged tile
+            EXPECT_TRUE(Near(midDrag, RackPoint(s),
+                             c.after[s] == '.' ? RackColour() : TileColour(c.after[s])))
+                << c.rack << " slot " << s;
+        }
         Release(RackPoint(c.to).x, RackPoint(c.to).y);
         EXPECT_EQ(Rack(), c.after) << c.rack << " " << c.from << "->" << c.to;
         ExpectIdle();
@@ -144,6 +154,8 @@ TEST_F(Stylus, DragAlongTheRackMakesRoom)
     }
 }
 
+// The tile is on the screen at each motion as soon as its handler returns,
+// before any other event is handled, and leaves nothing behind.
 TEST_F(Stylus, TheDraggedTileFollowsTheStylusAndLeavesNothingBehind)
 {
     OpenWithRack("abcdefg");
@@ -151,15 +163,15 @@ TEST_F(Stylus, TheDraggedTileFollowsTheStylusAndLeavesNothingBehind)
     const wxImage before = Screen();
     Press(RackPoint(0).x, RackPoint(0).y);
     Move(200, 100);
-    EXPECT_TRUE(Near(Screen(), {205, 105}, TileColour('a')));
+    EXPECT_TRUE(Near(ShownClientArea(frame), {205, 105}, TileColour('a')));
     Move(180, 60);
-    wxImage screen = Screen();
+    wxImage screen = ShownClientArea(frame);
     EXPECT_TRUE(Near(screen, {185, 65}, TileColour('a')));
     EXPECT_TRUE(Near(screen, {205, 105}, wxColour(before.GetRed(205, 105),
                                                    before.GetGreen(205, 105),
                                                    before.GetBlue(205, 105))));
     Release(180, 60);
-    screen = Screen();
+    screen = ShownClientArea(frame);
     EXPECT_TRUE(Near(screen, {185, 65}, wxColour(before.GetRed(185, 65), before.GetGreen(185, 65),
                                                   before.GetBlue(185, 65))));
     EXPECT_TRUE(Near(screen, RackPoint(0), TileColour('a')));
@@ -196,6 +208,9 @@ TEST_F(Stylus, ExchangeSlots)
     EXPECT_EQ(frame->tura.exchangeCount, 2);
     RightPress(ExchangePoint(2).x, ExchangePoint(2).y);
     EXPECT_EQ(Rack(), "a.cdefg");
+    wxImage screen = Screen();
+    EXPECT_TRUE(Near(screen, RackPoint(0), TileColour('a')));
+    EXPECT_TRUE(Near(screen, ExchangePoint(2), wxColour(10, 10, 245)));
     EXPECT_EQ(frame->tura.exchangeSlots[2], 0);
     EXPECT_EQ(frame->tura.exchangeCount, 1);
     EXPECT_TRUE(frame->exchangeButton->IsEnabled());
@@ -355,9 +370,13 @@ TEST_F(Stylus, TakingTilesBack)
     }
     EXPECT_EQ(frame->tura.placedCount, 2);
 
-    // A right press takes back at once.
+    // A right press takes back at once, the tile off the board and onto the
+    // rack on the screen.
     RightPress(SquarePoint(7, 8).x, SquarePoint(7, 8).y);
     EXPECT_EQ(Rack(), "ba.defg");
+    screen = Screen();
+    EXPECT_FALSE(Near(screen, SquarePoint(7, 8), TileColour('a')));
+    EXPECT_TRUE(Near(screen, RackPoint(1), TileColour('a')));
     RightPress(SquarePoint(9, 8).x, SquarePoint(9, 8).y);
     EXPECT_EQ(Rack(), "bacdefg");
     EXPECT_EQ(frame->tura.placedCount, 0);
@@ -384,7 +403,10 @@ TEST_F(Stylus, CaptureLostInMidDragKeepsTheTile)
         EXPECT_EQ(Rack(), "abcdefg") << c.what;
         EXPECT_EQ(frame->tura.highlightedExchangeSlot, -1) << c.what;
         EXPECT_EQ(frame->tura.placedCount + frame->tura.exchangeCount, 0) << c.what;
-        const wxImage screen = Screen();
+        // On the screen as soon as the loss is handled: the tile back in its
+        // slot, and nothing of it where it hovered.
+        const wxImage screen = ShownClientArea(frame);
+        EXPECT_TRUE(Near(screen, RackPoint(3), TileColour('d'))) << c.what;
         EXPECT_TRUE(Near(screen, c.over, c.info ? wxColour(10, 10, 245) : SquareColour(SqPlain)))
             << c.what;
         // The release that follows finds nothing to drop.

@@ -188,7 +188,8 @@ TEST_F(Drawing, TextsInTheOptionColours)
 {
     TextColour = Rgb{0, 0, 255};
     HighlightColour = Rgb{255, 0, 255};
-    Open("hh");
+    // Ann's rack is shown whoever is to move.
+    Open("hh", 0);
     frame->Show();
     PumpEvents();
     TheGra->current = 1;
@@ -204,12 +205,21 @@ TEST_F(Drawing, TextsInTheOptionColours)
     frame->OnToggleBoardView(none);
     screen = Screen();
     EXPECT_TRUE(AnyPixelNear(screen, {10, 110, 60, 12}, *wxBLUE));
-    // Only the player to move is highlighted.
-    EXPECT_FALSE(AnyPixelNear(screen, {38, 0, 80, 14}, wxColour(255, 0, 255)));
-    EXPECT_TRUE(AnyPixelNear(screen, {38, 0, 80, 14}, *wxBLUE));
-    EXPECT_TRUE(AnyPixelNear(screen, {38, 24, 80, 14}, wxColour(255, 0, 255)));
     // The bag's count is white over the bag picture.
     EXPECT_TRUE(AnyPixelNear(screen, {201, 36, 30, 16}, *wxWHITE));
+    // Only the player to move is highlighted, the shown one or not.
+    for (const int current : {1, 0}) {
+        TheGra->current = current;
+        frame->Redraw(true);
+        screen = Screen();
+        for (int row = 0; row < 2; ++row) {
+            const wxRect text(38, 24 * row, 80, 14);
+            EXPECT_EQ(AnyPixelNear(screen, text, wxColour(255, 0, 255)), row == current)
+                << "current " << current << " row " << row;
+            EXPECT_EQ(AnyPixelNear(screen, text, *wxBLUE), row != current)
+                << "current " << current << " row " << row;
+        }
+    }
     TextColour = InitialTextColour;
     HighlightColour = InitialHighlightColour;
 }

@@ -285,10 +285,18 @@ TEST_F(PerUserSettings, ReadOnlyDataFolderSendsTheSettingsToTheUsersFile)
     ASSERT_EQ(ReadSettingsPaths(), 0);
     EXPECT_STREQ(BackgroundPath, "mine");
 
-    // Without XDG_CONFIG_HOME the user's file is under ~/.config.
-    unsetenv("XDG_CONFIG_HOME");
+    // Without an absolute XDG_CONFIG_HOME (empty, relative, or none) the
+    // user's file is under ~/.config.
     setenv("HOME", config.Path().c_str(), 1);
-    EXPECT_EQ(UserFilePath(SettingsFilePath), config.Path() + "/.config/zertanik/Qovant.kfg");
+    const char* const values[] = {"", "config", "./config", nullptr};
+    for (const char* xdg : values) {
+        if (xdg)
+            setenv("XDG_CONFIG_HOME", xdg, 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(UserFilePath(SettingsFilePath), config.Path() + "/.config/zertanik/Qovant.kfg")
+            << (xdg ? xdg : "unset");
+    }
     ASSERT_EQ(WriteSettingsFile(SettingsFilePath, mine), 0);
     EXPECT_EQ(ReadFileBytes(config.Path() + "/.config/zertanik/Qovant.kfg"),
               SettingsFile("mine", "f"));
