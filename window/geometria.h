@@ -44,15 +44,16 @@ constexpr int PickerHitBottom = 230;
 
 // The info panel: player rows 24 pixels apart from y 0 (score, then name),
 // the bag and its tile count, the two hint lines.
-inline const wxRect PlayerListArea(0, 0, 160, 148);
 constexpr int PlayerRowPitch = 24, PlayerScoreX = 8, PlayerRowX = 38;
 constexpr int BagX = 191, BagY = 26;
 inline const wxPoint BagCountAt(201, 36);
 // A player row ends just before the bag.
 constexpr int PlayerRowEnd = BagX - 3;
 inline const wxPoint HintLine1At(10, 110), HintLine2At(10, 124);
-// What the info panel draws on: the full width down to the player list's end.
-inline const wxRect InfoPanelArea(0, 0, GameWindowSize.x, PlayerListArea.GetBottom() + 1);
+// What the info panel draws on and clears before it draws: the full width
+// above the letter picker, so a long player row or hint line, which reaches
+// past the window's middle, is never drawn over itself.
+inline const wxRect InfoPanelArea(0, 0, GameWindowSize.x, 148);
 // The rows the move status copies, down to the letter picker: a hint line
 // reaches past the window's middle.
 inline const wxRect HintRows(0, 0, GameWindowSize.x, PickerArea.y);

@@ -273,7 +273,7 @@ void GraFrame::DrawInfo(wxDC& dc)
     // The player list, the bag and the hint lines.
     Touched(dc, InfoPanelArea);
 
-    dc.SetClippingRegion(PlayerListArea);
+    dc.SetClippingRegion(InfoPanelArea);
     PaintBackground(dc);
     if (TheGra) {
         for (int i = 0; i < TheGra->players; ++i) {

@@ -288,6 +288,23 @@ TEST_F(ScreenOfTheGame, ButtonsStayAfterADragIntoAnExchangeSlot)
     EXPECT_TRUE(AsAFreshPaint(wxRect(0, 210, 240, 60)));
 }
 
+// A letter dropped into an exchange slot redraws the info panel over what
+// the move status drew just before: a name long enough to reach past the
+// middle of the panel shows on the screen as a full redraw shows it, not
+// drawn twice over itself.
+TEST_F(ScreenOfTheGame, InfoPanelAfterADropIntoAnExchangeSlotIsAsPainted)
+{
+    OpenSeats("h", {"abcdefg"});
+    std::free(TheGra->player[0]->name);
+    TheGra->player[0]->name = strdup("WWWWWWWWWWWW");
+    Click(ID_BTN_VIEW);
+    Drag(RackPoint(0), {ExchangePoint(0)});
+    ASSERT_EQ(frame->tura.exchangeCount, 1);
+    const wxImage dropped = Settled();
+    frame->Redraw(true);
+    EXPECT_TRUE(SamePixels(dropped, Settled(), InfoPanelArea));
+}
+
 // A computer's challenge: the bottom strip as the screen shows it when the
 // box is called (the test answers it unseen) and after, each the window's
 // fresh paint.
