@@ -118,9 +118,13 @@ int ListWithRepeatedLetter(const RecordGraph& graph)
     auto repeats = [&](int start) {
         if (start <= 0 || start >= size || checked[start])
             return false;
-        checked[start] = true;
         std::uint32_t seen = 0; // bit i: letter index i
         for (int i = start; i < size; ++i) {
+            // A list that starts further on is the rest of this one: it holds
+            // no repeat when this one holds none, and a repeat refuses the
+            // file anyway. So every node is scanned once, however the lists
+            // overlap.
+            checked[i] = true;
             const Wezel n = graph.Node(i);
             const std::uint32_t bit = std::uint32_t{1} << LetterIndex(n.letter);
             if (IsLetterTile(n.letter) && (seen & bit))
