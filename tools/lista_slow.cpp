@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/litery.h"
 #include "model/plansza.h"
 #include "model/slownik.h"
 
@@ -46,6 +47,14 @@ void VisitFrom(int list, std::string& prefix,
 {
     for (int i = list; i > 0 && i < Slownik::Limit(); ++i) {
         const Wezel& n = Slownik::Node(i);
+        // A node no tile matches (0, 'X', 'Y', 'Z') begins no word the game
+        // can lay; the loader lets such nodes repeat, so a damaged file may
+        // chain thousands of them.
+        if (!IsLetterTile(n.letter)) {
+            if (n.lastSibling)
+                break;
+            continue;
+        }
         prefix.push_back(static_cast<char>(n.letter));
         if (n.endOfWord)
             visit(prefix);

@@ -10,5 +10,7 @@
 int LoopingList();
 
 // Calls visit with every word of the loaded dictionary, of at most 15
-// letters, in the graph's order (a word reached along two paths comes twice).
+// letters 'a' to 'z', in the graph's order (a word reached along two paths
+// comes twice); nodes of other letters and what lies below them are passed
+// over.
 void ForEachWord(const std::function<void(const std::string&)>& visit);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "model/slownik.h"
+#include "tools/lista_slow.h"
 #include "tests/support/temp_files.h"
 
 namespace {
@@ -154,4 +155,28 @@ TEST(DictionaryCompiler, LoadedGraphAnswersLikeAPlainSet)
             }
         }
     }
+}
+
+// The word lister reads back only words of the letters a to z: the nodes no
+// tile matches, which a loaded file may repeat and chain (here twelve of
+// them, letter 0 and blanks ending a word, each leading to the next), are
+// passed over with all below them.
+TEST(WordLister, PassesOverNodesNoTileMatches)
+{
+    std::vector<std::uint8_t> file(5, 0);
+    auto node = [&](int child, std::uint8_t code) {
+        file.insert(file.end(), {0, 0, static_cast<std::uint8_t>(child >> 8),
+                                 static_cast<std::uint8_t>(child), code});
+    };
+    const int chain = 12;
+    for (int r = 1; r <= chain; ++r)
+        node(r + 1, r % 2 ? 0 : 27 + 60); // letter 0, or 'X' ending a word
+    node(chain + 2, 1 + 30);                                            // 'a', last of the list
+    node(0, 2 + 30 + 60);                                               // 'b', a word's end
+    TempDir dir;
+    ASSERT_EQ(Slownik::LoadFile(dir.Write("c.slo", file).c_str()), 0);
+    std::vector<std::string> listed;
+    ForEachWord([&](const std::string& w) { listed.push_back(w); });
+    EXPECT_EQ(listed, std::vector<std::string>{"ab"});
+    EXPECT_EQ(LoopingList(), 0);
 }
