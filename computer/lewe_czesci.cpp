@@ -17,7 +17,7 @@ LeftPartList TheLeftParts;
 bool LeftPartList::ListFrom(LeftPartEntry& e, int list, int len, int longest)
 {
     const SearchGraph& graph = TheSearchGraph;
-    if (count_ == limit_)
+    if (count_ >= limit_)
         return false;
     e.letters = graph.Letters(list);
     e.then = graph.Then(list);

@@ -4,6 +4,7 @@
 // its set and the tile after it, in place of growing them over and over.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "computer/szukanie_wspolne.h"
@@ -27,9 +28,9 @@ public:
     // anchor by anchor instead.
     static constexpr int Capacity = 32768;
 
-    // Lists at most count (up to Capacity) from now on, to compare
+    // Lists at most count (0 to Capacity) from now on, to compare
     // capacities or reach the growing of left parts with a small dictionary.
-    void Limit(int count) { limit_ = count < Capacity ? count : Capacity; }
+    void Limit(int count) { limit_ = std::clamp(count, 0, Capacity); }
 
     // Lists the left parts of the rack as TheRun and Szukanie count it.
     void List();

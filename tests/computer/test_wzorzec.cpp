@@ -437,7 +437,15 @@ TEST_F(SameAsReference, RackWithMoreLeftPartsThanAreListed)
         Compare(position, "board " + std::to_string(n));
         grown += !LastSearchListedLeftParts();
     }
-    LimitListedLeftParts(INT_MAX);
     EXPECT_GE(found, 120);
     EXPECT_GE(grown, 20);
+    // A limit below nothing lists nothing: every anchor grows its own.
+    LimitListedLeftParts(-1);
+    for (int n = 0; n < 5; ++n) {
+        Position position = RandomBoard(rng, words);
+        position.rack = RandomRack(rng, 2);
+        Compare(position, "limit -1, board " + std::to_string(n));
+        EXPECT_FALSE(LastSearchListedLeftParts());
+    }
+    LimitListedLeftParts(INT_MAX);
 }
