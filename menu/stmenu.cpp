@@ -406,7 +406,7 @@ bool StMenu::ChooseOptionPath(char*& option, const char* message, const char* fo
 void StMenu::OnChooseBackground(wxCommandEvent&)
 {
     if (!ChooseOptionPath(BackgroundPath, "Choose background", BackgroundFolder, "*.JPG",
-                          "picture"))
+                          PictureKind))
         return;
     Busy = 1;
     ReloadBackground();

@@ -209,25 +209,50 @@ std::FILE* OpenForReading(const std::string& path, const char* mode)
 
 } // namespace
 
-std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind,
-                        FileFault* fault)
+namespace {
+
+// fopen of a real path; for reading, only of a regular file. On failure
+// nullptr, with why it failed and whether the file is missing.
+std::FILE* OpenRealFile(const std::string& real, const char* mode, std::string& why,
+                        bool& missing)
 {
-    const std::string real = RealPath(logical);
     const bool reading = mode[0] == 'r' && !std::strchr(mode, '+');
     std::FILE* f = reading ? OpenForReading(real, mode) : std::fopen(real.c_str(), mode);
     if (!f) {
         const int error = errno;
-        RefuseFile(fault, kind, real, std::string("can't open it: ") + std::strerror(error),
-                   error == ENOENT);
+        why = std::string("can't open it: ") + std::strerror(error);
+        missing = error == ENOENT;
         return nullptr;
     }
     struct stat st = {};
     if (mode[0] == 'r' && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
         std::fclose(f);
-        RefuseFile(fault, kind, real, KindFault(st));
+        why = KindFault(st);
+        missing = false;
         return nullptr;
     }
     return f;
+}
+
+} // namespace
+
+std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind,
+                        FileFault* fault)
+{
+    const std::string real = RealPath(logical);
+    std::string why;
+    bool missing = false;
+    std::FILE* f = OpenRealFile(real, mode, why, missing);
+    if (!f)
+        RefuseFile(fault, kind, real, why, missing);
+    return f;
+}
+
+std::FILE* OpenDataFileQuietly(const char* logical, const char* mode)
+{
+    std::string why;
+    bool missing = false;
+    return OpenRealFile(RealPath(logical), mode, why, missing);
 }
 
 int CheckDataFolder(FileFault* fault)

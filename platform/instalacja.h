@@ -60,6 +60,10 @@ int RefuseFile(FileFault* fault, const char* kind, const std::string& file,
 std::FILE* OpenDataFile(const char* logical, const char* mode, const char* kind = "file",
                         FileFault* fault = nullptr);
 
+// OpenDataFile that reports nothing, for files whose failure the caller
+// tells the player in its own way (the pictures of a folder, all at once).
+std::FILE* OpenDataFileQuietly(const char* logical, const char* mode);
+
 // Whether the data folder exists; 1 with fault filled and logged when not.
 int CheckDataFolder(FileFault* fault = nullptr);
 

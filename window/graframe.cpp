@@ -75,7 +75,7 @@ bool PictureFolderFault(const GraFrame& frame, FileFault& fault)
     const std::string first = RealPath(failed.front()->c_str());
     const char* what = access(first.c_str(), F_OK) == 0 ? "it is no JPEG picture the game can read"
                                                          : "no such file";
-    RefuseFile(&fault, "picture", first,
+    RefuseFile(&fault, PictureKind, first,
                std::string(what) + " (" + std::to_string(failed.size()) + " of the folder's "
                    + std::to_string(pictures) + " pictures did not load)");
     return true;

@@ -38,12 +38,15 @@ void TileBackground(wxDC& dc, const wxBitmap* picture, const wxSize& client)
             dc.DrawBitmap(*picture, x, y, false);
 }
 
+const char PictureKind[] = "picture";
+
 wxBitmap LoadPicture(const char* logicalPath)
 {
     wxImage image;
     // Opened as every data file is, under the one name that was checked:
     // only a regular file (the toolkit would wait on a named pipe for ever).
-    if (std::FILE* f = logicalPath && *logicalPath ? OpenDataFile(logicalPath, "rb", "picture")
+    // The windows tell the player which pictures did not load.
+    if (std::FILE* f = logicalPath && *logicalPath ? OpenDataFileQuietly(logicalPath, "rb")
                                                    : nullptr) {
         wxFFile file(f);
         wxFFileInputStream in(file);

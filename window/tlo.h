@@ -18,8 +18,11 @@ void ReleaseScreenBuffers();
 // is filled with a plain colour instead.
 void TileBackground(wxDC& dc, const wxBitmap* picture, const wxSize& client);
 
+// What a picture file is called in a message to the player.
+extern const char PictureKind[];
+
 // A picture file as a bitmap: an empty bitmap (never drawn) when the file
-// does not load as a JPEG.
+// does not load as a JPEG. Nothing is reported: the caller tells the player.
 wxBitmap LoadPicture(const char* logicalPath);
 
 // A bitmap button that is exactly its picture: borderless, of the given size.

@@ -1,5 +1,6 @@
 #include "window/graframe.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -115,11 +116,16 @@ TEST_F(GameWindow, PicturesLoadedAndMissingOnesStayEmpty)
     tree.Remove("graf/plansza/rozm/plQ.JPG");
     tree.Remove("graf/btn3pol.JPG");
     TakeMessageBoxes();
+    testing::internal::CaptureStderr();
     Open("h");
+    const std::string logged = testing::internal::GetCapturedStderr();
     // The player is told about the tile picture (a button picture is no
-    // part of the picture folder).
+    // part of the picture folder), and standard error says it once, not once
+    // for every picture that did not load.
     const std::vector<std::string> told = TakeMessageBoxes();
     ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 1) << logged;
+    EXPECT_NE(logged.find("plQ.JPG': no such file (1 of"), std::string::npos) << logged;
     EXPECT_EQ(told[0], "Picture '" + tree.Path() + "/graf/plansza/rozm/plQ.JPG': no such file "
                        "(1 of the folder's 62 pictures did not load).\nSquares and tiles "
                        "without a picture stay black.");
