@@ -1,10 +1,13 @@
 #include "menu/stmenu.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,6 +21,7 @@
 #include <wx/listctrl.h>
 #include <wx/splash.h>
 #include <wx/stattext.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include "menu/myapp.h"
@@ -803,6 +807,88 @@ TEST_F(StartWindow, FileDialogsNameTheirFolderCleanAndFitted)
             EXPECT_EQ(ends[k].substr(ends[k].size() - std::min(end.size(), ends[k].size())), end);
         }
     }
+    setenv("ZERTANIK_DATA", tree.Path().c_str(), 1);
+    ResetDataFolder();
+}
+
+namespace {
+
+// Reads the screen under a dialog that really comes up, once it is shown
+// and drawn, then cancels it: the toolkit's own modal loop runs the timer.
+class ShownDialogReader : public wxTimer {
+public:
+    explicit ShownDialogReader(std::function<void(wxDialog*)> read) : read_(std::move(read)) {}
+    void Start(wxDialog* dialog)
+    {
+        dialog_ = dialog;
+        clock_.Start();
+        wxTimer::Start(50);
+    }
+    void Notify() override
+    {
+        // A newly shown dialog's first frames may not be drawn yet.
+        if (!dialog_->IsShownOnScreen() && clock_.Time() < 3000)
+            return;
+        if (clock_.Time() < 300)
+            return;
+        Stop();
+        read_(dialog_);
+        dialog_->EndModal(wxID_CANCEL);
+    }
+
+private:
+    std::function<void(wxDialog*)> read_;
+    wxDialog* dialog_ = nullptr;
+    wxStopWatch clock_;
+};
+
+} // namespace
+
+// What the X server shows of a folder label too long for the dictionary
+// dialog: the whole of its text, shortened at its start to fit, inside the
+// window; a path longer than the label's room showed only a cut piece of
+// its beginning.
+TEST_F(StartWindow, LongFolderLabelShowsWholeInsideTheDialogOnTheScreen)
+{
+    const std::string deep = "/a-folder-with-a-long-name/and-another-just-as-long/data";
+    std::filesystem::create_directories(tree.Path() + deep + "/slowniki");
+    setenv("ZERTANIK_DATA", (tree.Path() + deep).c_str(), 1);
+    ResetDataFolder();
+    StMenu* m = Start();
+    int ink = 0, inkLeft = INT_MAX, inkRight = -1, width = 0, textWidth = 0;
+    ShownDialogReader reader([&](wxDialog* d) {
+        auto* files = dynamic_cast<ChooseFileDialog*>(d);
+        ASSERT_NE(files, nullptr);
+        const wxStaticText* label = files->FolderLabel();
+        ASSERT_NE(label, nullptr);
+        // From the label's left end to the dialog's right edge, on its rows.
+        const wxRect labelRect = label->GetScreenRect();
+        const int right = d->ClientToScreen(wxPoint(0, 0)).x + d->GetClientSize().x;
+        const wxImage area = ScreenArea(
+            wxRect(labelRect.x, labelRect.y, right - labelRect.x, labelRect.height));
+        width = area.GetWidth();
+        wxScreenDC dc;
+        dc.SetFont(label->GetFont());
+        textWidth = dc.GetTextExtent(label->GetLabel()).x;
+        const int r = area.GetRed(0, 0), g = area.GetGreen(0, 0), b = area.GetBlue(0, 0);
+        for (int y = 0; y < area.GetHeight(); ++y)
+            for (int x = 0; x < width; ++x)
+                if (std::abs(area.GetRed(x, y) - r) + std::abs(area.GetGreen(x, y) - g)
+                        + std::abs(area.GetBlue(x, y) - b)
+                    > 120) {
+                    ++ink;
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
+    });
+    AnswerNextDialog(wxID_NONE, [&](wxDialog* d) { reader.Start(d); });
+    Click(m->dictionaryButton, ID_DICTIONARY);
+    ASSERT_GT(ink, 20) << "the label shows no text";
+    EXPECT_GT(width, 100);
+    EXPECT_LT(inkRight, width - 4) << "the text runs on to the dialog's edge";
+    // The screen shows the whole of the label's text, not a cut piece of it
+    // (the toolkit draws it a little wider than a device context measures).
+    EXPECT_NEAR(inkRight - inkLeft + 1, textWidth, textWidth / 10);
     setenv("ZERTANIK_DATA", tree.Path().c_str(), 1);
     ResetDataFolder();
 }
