@@ -382,6 +382,9 @@ bool StMenu::ChooseDataFile(const char* message, const char* folder, const char*
     // The chosen file as the file system names it, in logical form when it
     // lies in the data folder.
     const std::string path = LogicalPath(FileNameFromWx(dialog.GetPath()));
+    // A name the converter could not carry leaves the option as it was.
+    if (path.empty())
+        return false;
     if (path.size() > maxLength) {
         FileFault fault;
         RefuseFile(&fault, kind, path,

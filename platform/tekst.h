@@ -15,8 +15,9 @@ std::string FromWx(const wxString& s);
 
 // File names are bytes to the file system and the C library. The framework
 // names the same file by a string made through its own file-name converter,
-// which carries every byte both ways (no code page: a name is no text of
-// ours).
+// which, once the toolkit has started and set it up, carries every byte both
+// ways (no code page: a name is no text of ours). A name it cannot carry
+// gives an empty string.
 wxString WxFileName(const std::string& name);
 std::string FileNameFromWx(const wxString& name);
 

@@ -145,7 +145,8 @@ CompiledDictionary CompileWords(const std::vector<std::string>& input, bool trim
     for (const std::string& line : input) {
         if (line.size() < MinWordLength || line.size() > MaxWordLength)
             continue;
-        if (!std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        if (!std::all_of(line.begin(), line.end(),
+                         [](char c) { return IsLetterTile(static_cast<Tile>(c)); }))
             continue;
         Word w;
         for (char c : line)

@@ -50,9 +50,9 @@ inline const wxPoint BagCountAt(201, 36);
 // A player row ends just before the bag.
 constexpr int PlayerRowEnd = BagX - 3;
 inline const wxPoint HintLine1At(10, 110), HintLine2At(10, 124);
-// What the info panel draws on and clears before it draws: the full width
-// above the letter picker, so a long player row or hint line, which reaches
-// past the window's middle, is never drawn over itself.
+// What the info panel draws on and clears before it draws: the full width,
+// down to the letter picker's first row, so a long player row or hint line,
+// which reaches past the window's middle, is never drawn over itself.
 inline const wxRect InfoPanelArea(0, 0, GameWindowSize.x, 148);
 // The rows the move status copies, down to the letter picker: a hint line
 // reaches past the window's middle.

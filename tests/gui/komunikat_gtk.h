@@ -9,7 +9,9 @@
 #include <wx/image.h>
 
 struct ShownMessageBox {
-    bool shown = false; // the box came up on the screen and was read
+    // The box came up and was read: once its main text showed ink, or after
+    // 1.5 s whatever it showed (the pixels then tell).
+    bool shown = false;
     std::string title;
     // The box's main text and the text below it, as its labels show them
     // ("" for a label that is hidden).
