@@ -69,7 +69,7 @@ void ChooseFileDialog::ShowFolder()
     if (!folderLabel_)
         return;
     const wxString folder = WxFileName(CleanPath(FileNameFromWx(files_->GetShownDirectory())));
-    wxScreenDC dc;
+    wxScreenDC dc; // only to measure the text in the label's font: nothing is drawn
     dc.SetFont(folderLabel_->GetFont());
     // As text, not as a label: a '&' in a folder's name is no mnemonic.
     folderLabel_->SetLabelText(wxControl::Ellipsize(folder, dc, wxELLIPSIZE_START,
