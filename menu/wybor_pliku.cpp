@@ -1,7 +1,7 @@
 #include "menu/wybor_pliku.h"
 
 #include <wx/button.h>
-#include <wx/dcscreen.h>
+#include <wx/dcmemory.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/generic/filectrlg.h>
@@ -69,7 +69,9 @@ void ChooseFileDialog::ShowFolder()
     if (!folderLabel_)
         return;
     const wxString folder = WxFileName(CleanPath(FileNameFromWx(files_->GetShownDirectory())));
-    wxScreenDC dc; // only to measure the text in the label's font: nothing is drawn
+    // A device context of no window, only to measure the text in the
+    // label's font.
+    wxMemoryDC dc;
     dc.SetFont(folderLabel_->GetFont());
     // As text, not as a label: a '&' in a folder's name is no mnemonic.
     folderLabel_->SetLabelText(wxControl::Ellipsize(folder, dc, wxELLIPSIZE_START,
